@@ -1,0 +1,46 @@
+// The framework's entry: the toolkit's application object runs the program's start-up,
+// its message loop and its shut-down.
+#include "win_app.h"
+
+#include <wx/app.h>
+#include <wx/image.h>
+#include <wx/log.h>
+
+#include <cstdio>
+
+namespace {
+int g_exitCode = 0;
+}
+
+class FrameworkApp : public wxApp {
+public:
+    bool OnInit() override
+    {
+        // Problems are written to standard error, never shown as toolkit pop-ups.
+        delete wxLog::SetActiveTarget(new wxLogStderr);
+        // The command line is the program's to read, and it reads none.
+        return AfxGetApp() != nullptr && AfxGetApp()->InitInstance() != FALSE;
+    }
+
+    int OnExit() override
+    {
+        g_exitCode = AfxGetApp()->ExitInstance();
+        return wxApp::OnExit();
+    }
+
+    void OnAssertFailure(const wxChar* file, int line, const wxChar* func, const wxChar* cond,
+                         const wxChar* msg) override
+    {
+        std::fprintf(stderr, "toolkit assertion: %s:%d %s: %s %s\n", wxString(file).utf8_str().data(), line,
+                     wxString(func).utf8_str().data(), wxString(cond).utf8_str().data(),
+                     wxString(msg).utf8_str().data());
+    }
+};
+
+wxIMPLEMENT_APP_NO_MAIN(FrameworkApp);
+
+int CWinApp::Run(int argc, char** argv)
+{
+    const int loopResult = wxEntry(argc, argv);
+    return loopResult == 0 ? g_exitCode : 1;
+}

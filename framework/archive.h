@@ -1,0 +1,38 @@
+// An archive over a file: buffered, so that taking one byte at a time costs no more than
+// a few instructions. Running out of data throws the end-of-file archive exception.
+#pragma once
+
+#include "file.h"
+
+#include <cstdint>
+#include <vector>
+
+class CArchive {
+public:
+    enum Mode { store = 0, load = 1 };
+
+    CArchive(CFile* pFile, UINT nMode, int nBufSize = 4096);
+
+    BOOL IsStoring() const { return m_nMode == store; }
+    BOOL IsLoading() const { return m_nMode == load; }
+    CFile* GetFile() const { return m_pFile; }
+
+    CArchive& operator>>(BYTE& b)
+    {
+        if (m_pCur == m_pEnd)
+            Fill();
+        b = *m_pCur++;
+        return *this;
+    }
+    void Close() {}
+
+private:
+    void Fill();
+
+    CFile* m_pFile;
+    UINT m_nMode;
+    std::vector<BYTE> m_buffer;
+    const BYTE* m_pCur = nullptr;
+    const BYTE* m_pEnd = nullptr;
+    std::uint64_t m_nConsumed = 0;
+};

@@ -1,0 +1,171 @@
+#include "control_bar.h"
+
+#include "dock_site.h"
+#include "frame_wnd.h"
+#include "native_ids.h"
+#include "resources.h"
+
+#include "platform/native_window.h"
+
+#include <wx/aui/auibar.h>
+#include <wx/image.h>
+#include <wx/log.h>
+#include <wx/mstream.h>
+
+IMPLEMENT_DYNAMIC(CControlBar, CWnd)
+IMPLEMENT_DYNAMIC(CToolBar, CControlBar)
+
+struct ToolbarImages {
+    std::vector<wxBitmap> images;
+};
+
+namespace {
+
+constexpr int kImageWidth = 16;
+constexpr int kImageHeight = 15;
+
+wxAuiToolBar* NativeToolBar(HWND hWnd)
+{
+    return static_cast<wxAuiToolBar*>(NativeWindow(hWnd));
+}
+
+// A button shows checked exactly while its update handler says so.
+class ButtonCmdUI : public CCmdUI {
+public:
+    explicit ButtonCmdUI(wxUpdateUIEvent& event) : m_event(event) { m_nID = AfxCommandFromNativeId(event.GetId()); }
+    void Enable(BOOL bOn) override
+    {
+        CCmdUI::Enable(bOn);
+        m_event.Enable(bOn != FALSE);
+    }
+    void SetCheck(int nCheck) override { m_checked = nCheck != 0; }
+    void Apply() { m_event.Check(m_checked); }
+
+private:
+    wxUpdateUIEvent& m_event;
+    bool m_checked = false;
+};
+
+}  // namespace
+
+void CControlBar::SetBarStyle(DWORD dwStyle)
+{
+    m_dwBarStyle = dwStyle;
+}
+
+BOOL CControlBar::IsVisible() const
+{
+    if (m_hWnd == nullptr)
+        return FALSE;
+    auto* pFrame = dynamic_cast<CFrameWnd*>(FromHandle(m_hWndDockSite));
+    if (pFrame != nullptr && pFrame->GetDockSite() != nullptr) {
+        const wxAuiPaneInfo& pane = pFrame->GetDockSite()->manager.GetPane(NativeWindow(m_hWnd));
+        if (pane.IsOk())
+            return pane.IsShown();
+    }
+    return IsWindowVisible();
+}
+
+CToolBar::CToolBar() = default;
+
+CToolBar::~CToolBar() = default;
+
+BOOL CToolBar::Create(CWnd* pParentWnd, DWORD dwStyle, UINT nID)
+{
+    m_dwBarStyle = dwStyle & 0xFFFF;
+    m_hWndDockSite = pParentWnd != nullptr ? pParentWnd->m_hWnd : nullptr;
+    return CWnd::Create(nullptr, nullptr, dwStyle & 0xFFFF0000, CRect(), pParentWnd, nID);
+}
+
+HWND CToolBar::CreateNativeWindow(CREATESTRUCT&, CWnd* pParentWnd)
+{
+    wxWindow* parent = pParentWnd != nullptr ? NativeWindow(pParentWnd->m_hWnd) : nullptr;
+    if (parent == nullptr)
+        return nullptr;
+    auto* toolbar = new wxAuiToolBar(parent, wxID_ANY, wxDefaultPosition, wxDefaultSize,
+                                     wxAUI_TB_DEFAULT_STYLE | wxAUI_TB_GRIPPER);
+    HWND hWnd = WindowHandle(toolbar);
+    HWND hWndFrame = pParentWnd->m_hWnd;
+    // Buttons report to the frame wherever the bar is, docked or floating.
+    toolbar->Bind(wxEVT_TOOL, [hWndFrame](wxCommandEvent& event) {
+        if (auto* pFrame = dynamic_cast<CFrameWnd*>(FromHandle(hWndFrame)))
+            pFrame->RouteCommand(AfxCommandFromNativeId(event.GetId()));
+    });
+    toolbar->Bind(wxEVT_UPDATE_UI, [hWndFrame](wxUpdateUIEvent& event) {
+        auto* pFrame = dynamic_cast<CFrameWnd*>(FromHandle(hWndFrame));
+        if (pFrame == nullptr)
+            return;
+        ButtonCmdUI state(event);
+        pFrame->RouteUpdate(&state);
+        state.Apply();
+    });
+    return hWnd;
+}
+
+BOOL CToolBar::LoadBitmap(UINT nIDResource)
+{
+    const auto& bitmaps = AfxResources().bitmaps;
+    auto it = bitmaps.find(nIDResource);
+    if (it == bitmaps.end() || it->second.data == nullptr || it->second.size == 0)
+        return FALSE;
+    wxMemoryInputStream stream(it->second.data, it->second.size);
+    wxImage strip;
+    {
+        wxLogNull quiet;  // an unreadable bitmap is reported by the result, not a dialog
+        if (!strip.LoadFile(stream, wxBITMAP_TYPE_BMP))
+            return FALSE;
+    }
+    if (strip.GetWidth() < kImageWidth || strip.GetHeight() < 1)
+        return FALSE;
+    // Light grey is the button face: it shows through.
+    strip.SetMaskColour(192, 192, 192);
+    auto images = std::make_unique<ToolbarImages>();
+    for (int x = 0; x + kImageWidth <= strip.GetWidth(); x += kImageWidth)
+        images->images.emplace_back(strip.GetSubImage(wxRect(x, 0, kImageWidth, std::min(kImageHeight, strip.GetHeight()))));
+    m_pImages = std::move(images);
+    return TRUE;
+}
+
+BOOL CToolBar::SetButtons(const UINT* lpIDArray, int nIDCount)
+{
+    if (m_hWnd == nullptr || m_pImages == nullptr || lpIDArray == nullptr)
+        return FALSE;
+    wxAuiToolBar* toolbar = NativeToolBar(m_hWnd);
+    toolbar->ClearTools();
+    m_buttons.clear();
+    std::size_t image = 0;
+    for (int i = 0; i < nIDCount; ++i) {
+        const UINT id = lpIDArray[i];
+        m_buttons.push_back(id);
+        if (id == 0) {
+            toolbar->AddSeparator();
+            continue;
+        }
+        if (image >= m_pImages->images.size())
+            return FALSE;
+        toolbar->AddTool(AfxNativeCommandId(id), wxEmptyString, m_pImages->images[image++], wxEmptyString, wxITEM_CHECK);
+    }
+    ApplyTooltips();
+    toolbar->Realize();
+    return TRUE;
+}
+
+void CToolBar::SetBarStyle(DWORD dwStyle)
+{
+    CControlBar::SetBarStyle(dwStyle);
+    ApplyTooltips();
+}
+
+void CToolBar::ApplyTooltips()
+{
+    if (m_hWnd == nullptr)
+        return;
+    wxAuiToolBar* toolbar = NativeToolBar(m_hWnd);
+    for (UINT id : m_buttons) {
+        if (id == 0)
+            continue;
+        const std::string tip =
+            (m_dwBarStyle & CBRS_TOOLTIPS) ? AfxExtractSubString(AfxLoadString(id), 1) : std::string();
+        toolbar->SetToolShortHelp(AfxNativeCommandId(id), wxString::FromUTF8(tip));
+    }
+}

@@ -1,0 +1,50 @@
+// Control bars: a toolbar of image buttons that can dock on the frame's sides or float.
+#pragma once
+
+#include "wnd.h"
+
+#include <memory>
+#include <vector>
+
+class CFrameWnd;
+struct ToolbarImages;
+
+class CControlBar : public CWnd {
+    DECLARE_DYNAMIC(CControlBar)
+public:
+    DWORD GetBarStyle() const { return m_dwBarStyle; }
+    virtual void SetBarStyle(DWORD dwStyle);
+    void EnableDocking(DWORD dwDockStyle) { m_dwDockStyle = dwDockStyle; }
+    DWORD GetDockingStyle() const { return m_dwDockStyle; }
+    BOOL IsVisible() const;
+
+protected:
+    HWND m_hWndDockSite = nullptr;  // the frame whose docking sites hold the bar
+
+    DWORD m_dwBarStyle = 0;
+    DWORD m_dwDockStyle = 0;
+};
+
+class CToolBar : public CControlBar {
+    DECLARE_DYNAMIC(CToolBar)
+public:
+    CToolBar();
+    ~CToolBar() override;
+
+    BOOL Create(CWnd* pParentWnd, DWORD dwStyle, UINT nID = 0xE800);
+    // The button images: the bitmap resource cut into 16 x 15 pictures from the left.
+    BOOL LoadBitmap(UINT nIDResource);
+    // One button per id, each taking the next image; tooltips come from the ids' strings.
+    BOOL SetButtons(const UINT* lpIDArray, int nIDCount);
+    void SetBarStyle(DWORD dwStyle) override;
+    HWND CreateNativeWindow(CREATESTRUCT& cs, CWnd* pParentWnd) override;
+
+    int GetButtonCount() const { return static_cast<int>(m_buttons.size()); }
+    UINT GetItemID(int nIndex) const { return m_buttons.at(static_cast<std::size_t>(nIndex)); }
+
+private:
+    void ApplyTooltips();
+
+    std::vector<UINT> m_buttons;
+    std::unique_ptr<ToolbarImages> m_pImages;
+};

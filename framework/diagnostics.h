@@ -1,0 +1,21 @@
+// Diagnostics: trace output and assertions, in debug builds only.
+#pragma once
+
+#include <string>
+
+void AfxTrace(const char* format, ...) __attribute__((format(printf, 1, 2)));
+void AfxAssertFailed(const char* expression, const char* file, int line);
+
+// Where trace lines go: standard error unless a test collects them.
+using AfxTraceSink = void (*)(const std::string& line);
+void AfxSetTraceSink(AfxTraceSink sink);
+
+#ifdef _DEBUG
+#define TRACE(...) AfxTrace(__VA_ARGS__)
+#define ASSERT(expr) ((expr) ? (void)0 : AfxAssertFailed(#expr, __FILE__, __LINE__))
+#define VERIFY(expr) ASSERT(expr)
+#else
+#define TRACE(...) ((void)0)
+#define ASSERT(expr) ((void)0)
+#define VERIFY(expr) ((void)(expr))
+#endif

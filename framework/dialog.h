@@ -1,0 +1,49 @@
+// Dialogs made from templates in dialog units, run modally or modelessly, and the data
+// exchange that binds a control object to one of their controls.
+#pragma once
+
+#include "wnd.h"
+
+class CDataExchange {
+public:
+    CDataExchange(CWnd* pDlgWnd, BOOL bSaveAndValidate) : m_pDlgWnd(pDlgWnd), m_bSaveAndValidate(bSaveAndValidate) {}
+    CWnd* m_pDlgWnd;
+    BOOL m_bSaveAndValidate;
+};
+
+// Binds the control object to the dialog's control with the given id, the first time.
+void DDX_Control(CDataExchange* pDX, int nIDC, CWnd& rControl);
+
+class CDialog : public CWnd {
+    DECLARE_DYNAMIC(CDialog)
+public:
+    explicit CDialog(UINT nIDTemplate, CWnd* pParentWnd = nullptr);
+    ~CDialog() override;
+
+    // Runs the dialog modally; IDOK or IDCANCEL, or -1 when it could not be made.
+    virtual int DoModal();
+    // Makes the dialog's window modelessly and returns at once; it shows only if the
+    // template says so.
+    BOOL Create(UINT nIDTemplate, CWnd* pParentWnd = nullptr);
+    virtual BOOL OnInitDialog();
+    BOOL UpdateData(BOOL bSaveAndValidate = TRUE);
+
+protected:
+    virtual void DoDataExchange(CDataExchange* pDX);
+    HWND CreateNativeWindow(CREATESTRUCT& cs, CWnd* pParentWnd) override;
+
+    UINT m_nIDHelp;
+    CWnd* m_pParentWnd;
+
+private:
+    BOOL CreateFromTemplate(UINT nIDTemplate, CWnd* pParentWnd);
+    UINT m_nIDTemplateInUse = 0;
+};
+
+// The desktop's trackbar.
+class CSliderCtrl : public CWnd {
+    DECLARE_DYNAMIC(CSliderCtrl)
+public:
+    int GetPos() const;
+    BOOL IsVertical() const;
+};

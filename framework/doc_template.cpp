@@ -1,0 +1,143 @@
+#include "doc_template.h"
+
+#include "document.h"
+#include "frame_wnd.h"
+#include "resources.h"
+#include "view.h"
+#include "win_app.h"
+
+IMPLEMENT_DYNAMIC(CDocTemplate, CCmdTarget)
+IMPLEMENT_DYNAMIC(CSingleDocTemplate, CDocTemplate)
+
+CDocTemplate::CDocTemplate(UINT nIDResource, const CRuntimeClass* pDocClass, const CRuntimeClass* pFrameClass,
+                           const CRuntimeClass* pViewClass)
+    : m_nIDResource(nIDResource), m_pDocClass(pDocClass), m_pFrameClass(pFrameClass), m_pViewClass(pViewClass)
+{
+}
+
+void CDocTemplate::AddDocument(CDocument* pDoc)
+{
+    pDoc->m_pDocTemplate = this;
+}
+
+void CDocTemplate::RemoveDocument(CDocument* pDoc)
+{
+    pDoc->m_pDocTemplate = nullptr;
+}
+
+CDocument* CDocTemplate::CreateNewDocument()
+{
+    auto* pDocument = dynamic_cast<CDocument*>(m_pDocClass != nullptr ? m_pDocClass->CreateObject() : nullptr);
+    if (pDocument != nullptr)
+        AddDocument(pDocument);
+    return pDocument;
+}
+
+CFrameWnd* CDocTemplate::CreateNewFrame(CDocument* pDoc)
+{
+    CCreateContext context;
+    context.m_pNewViewClass = m_pViewClass;
+    context.m_pCurrentDoc = pDoc;
+    context.m_pNewDocTemplate = this;
+    CObject* pObject = m_pFrameClass != nullptr ? m_pFrameClass->CreateObject() : nullptr;
+    auto* pFrame = dynamic_cast<CFrameWnd*>(pObject);
+    if (pFrame == nullptr) {
+        delete pObject;
+        return nullptr;
+    }
+    if (!pFrame->LoadFrame(m_nIDResource, WS_OVERLAPPEDWINDOW | FWS_ADDTOTITLE, nullptr, &context))
+        return nullptr;  // the frame deleted itself with its window
+    return pFrame;
+}
+
+void CDocTemplate::InitialUpdateFrame(CFrameWnd* pFrame, CDocument* pDoc, BOOL bMakeVisible)
+{
+    pFrame->InitialUpdateFrame(pDoc, bMakeVisible);
+}
+
+BOOL CDocTemplate::GetDocString(CString& rString, DocStringIndex index) const
+{
+    rString = AfxExtractSubString(AfxLoadString(m_nIDResource), index);
+    return !rString.IsEmpty();
+}
+
+CSingleDocTemplate::CSingleDocTemplate(UINT nIDResource, const CRuntimeClass* pDocClass,
+                                       const CRuntimeClass* pFrameClass, const CRuntimeClass* pViewClass)
+    : CDocTemplate(nIDResource, pDocClass, pFrameClass, pViewClass)
+{
+}
+
+CSingleDocTemplate::~CSingleDocTemplate()
+{
+    if (m_pOnlyDoc != nullptr)
+        m_pOnlyDoc->m_pDocTemplate = nullptr;
+}
+
+void CSingleDocTemplate::AddDocument(CDocument* pDoc)
+{
+    CDocTemplate::AddDocument(pDoc);
+    m_pOnlyDoc = pDoc;
+}
+
+void CSingleDocTemplate::RemoveDocument(CDocument* pDoc)
+{
+    CDocTemplate::RemoveDocument(pDoc);
+    if (m_pOnlyDoc == pDoc)
+        m_pOnlyDoc = nullptr;
+}
+
+CDocument* CSingleDocTemplate::OpenDocumentFile(LPCSTR lpszPathName, BOOL bMakeVisible)
+{
+    CDocument* pDocument = m_pOnlyDoc;
+    CFrameWnd* pFrame = nullptr;
+    const bool created = pDocument == nullptr;
+    if (created) {
+        pDocument = CreateNewDocument();
+        if (pDocument == nullptr) {
+            AfxMessageBox(AfxLoadString(AFX_IDP_FAILED_TO_CREATE_DOC).c_str(), MB_OK | MB_ICONEXCLAMATION);
+            return nullptr;
+        }
+    } else {
+        if (!pDocument->SaveModified())
+            return nullptr;
+        if (!pDocument->GetViews().empty())
+            pFrame = pDocument->GetViews().front()->GetParentFrame();
+    }
+
+    if (pFrame == nullptr) {
+        pFrame = CreateNewFrame(pDocument);
+        if (pFrame == nullptr) {
+            AfxMessageBox(AfxLoadString(AFX_IDP_FAILED_TO_CREATE_DOC).c_str(), MB_OK | MB_ICONEXCLAMATION);
+            if (created)
+                delete pDocument;
+            return nullptr;
+        }
+    }
+
+    if (lpszPathName == nullptr) {
+        pDocument->SetTitle(AfxLoadString(AFX_IDS_UNTITLED).c_str());
+        if (!pDocument->OnNewDocument()) {
+            if (created) {
+                pFrame->DestroyWindow();
+                delete pDocument;
+            }
+            return nullptr;
+        }
+    } else {
+        // A failed load has told the user why; the document and its view stay as they were.
+        if (!pDocument->OnOpenDocument(lpszPathName)) {
+            if (created) {
+                pFrame->DestroyWindow();
+                delete pDocument;
+            }
+            return nullptr;
+        }
+        pDocument->SetPathName(lpszPathName);
+    }
+
+    CWinApp* app = AfxGetApp();
+    if (created && app != nullptr && app->m_pMainWnd == nullptr)
+        app->m_pMainWnd = pFrame;
+    InitialUpdateFrame(pFrame, pDocument, bMakeVisible);
+    return pDocument;
+}

@@ -1,0 +1,114 @@
+#include "document.h"
+
+#include "archive.h"
+#include "doc_template.h"
+#include "frame_wnd.h"
+#include "resources.h"
+#include "view.h"
+#include "wait_cursor.h"
+#include "win_app.h"
+
+#include <algorithm>
+
+IMPLEMENT_DYNAMIC(CDocument, CCmdTarget)
+
+BEGIN_MESSAGE_MAP(CDocument, CCmdTarget)
+END_MESSAGE_MAP()
+
+CDocument::~CDocument()
+{
+    if (m_pDocTemplate != nullptr)
+        m_pDocTemplate->RemoveDocument(this);
+}
+
+BOOL CDocument::OnNewDocument()
+{
+    DeleteContents();
+    m_strPathName = CString();
+    SetModifiedFlag(FALSE);
+    return TRUE;
+}
+
+BOOL CDocument::OnOpenDocument(LPCSTR lpszPathName)
+{
+    CFile file;
+    CFileException openError;
+    if (!file.Open(lpszPathName, CFile::modeRead, &openError)) {
+        ReportSaveLoadException(lpszPathName, openError, FALSE);
+        return FALSE;
+    }
+    DeleteContents();
+    // A load that fails part-way must not leave the busy cursor on.
+    const int waitLevel = AfxWaitCursorLevel();
+    try {
+        CArchive loadArchive(&file, CArchive::load);
+        Serialize(loadArchive);
+        loadArchive.Close();
+        file.Close();
+    } catch (const CException& failure) {
+        AfxRestoreWaitCursor(waitLevel);
+        ReportSaveLoadException(lpszPathName, failure, FALSE);
+        return FALSE;
+    }
+    SetModifiedFlag(FALSE);
+    return TRUE;
+}
+
+void CDocument::ReportSaveLoadException(LPCSTR, const CException& e, BOOL)
+{
+    AfxMessageBox(e.GetErrorMessage(), MB_OK | MB_ICONEXCLAMATION);
+}
+
+void CDocument::OnCloseDocument()
+{
+    const BOOL autoDelete = m_bAutoDelete;
+    m_bAutoDelete = FALSE;  // not while its frames go
+    std::vector<CFrameWnd*> frames;
+    for (CView* pView : m_viewList)
+        if (CFrameWnd* pFrame = pView->GetParentFrame();
+            pFrame != nullptr && std::find(frames.begin(), frames.end(), pFrame) == frames.end())
+            frames.push_back(pFrame);
+    for (CFrameWnd* pFrame : frames)
+        pFrame->DestroyWindow();
+    DeleteContents();
+    if (autoDelete)
+        delete this;
+}
+
+void CDocument::DeleteContents() {}
+
+BOOL CDocument::SaveModified()
+{
+    return TRUE;  // nothing is ever saved, so nothing can be lost
+}
+
+void CDocument::SetTitle(LPCSTR lpszTitle)
+{
+    m_strTitle = lpszTitle;
+}
+
+void CDocument::SetPathName(LPCSTR lpszPathName, BOOL bAddToMRU)
+{
+    m_strPathName = lpszPathName;
+    const std::string path = m_strPathName.str();
+    SetTitle(path.substr(path.find_last_of('/') + 1).c_str());
+    if (bAddToMRU && AfxGetApp() != nullptr)
+        AfxGetApp()->AddToRecentFileList(lpszPathName);
+}
+
+void CDocument::AddView(CView* pView)
+{
+    m_viewList.push_back(pView);
+}
+
+void CDocument::RemoveView(CView* pView)
+{
+    m_viewList.erase(std::remove(m_viewList.begin(), m_viewList.end(), pView), m_viewList.end());
+}
+
+void CDocument::UpdateAllViews(CView* pSender, LPARAM lHint, CObject* pHint)
+{
+    for (CView* pView : m_viewList)
+        if (pView != pSender)
+            pView->OnUpdate(pSender, lHint, pHint);
+}

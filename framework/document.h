@@ -1,0 +1,55 @@
+// Documents: the data a program shows, loaded from a file through an archive and shown
+// by its views.
+#pragma once
+
+#include "cmd_target.h"
+#include "text.h"
+
+#include <vector>
+
+class CArchive;
+class CDocTemplate;
+class CException;
+class CView;
+
+class CDocument : public CCmdTarget {
+    DECLARE_DYNAMIC(CDocument)
+public:
+    ~CDocument() override;
+
+    virtual BOOL OnNewDocument();
+    // Opens the file, refusing what is not a readable regular file, and lets Serialize
+    // load it; reports every failure to the user and returns FALSE.
+    virtual BOOL OnOpenDocument(LPCSTR lpszPathName);
+    virtual void OnCloseDocument();
+    virtual void DeleteContents();
+    virtual BOOL SaveModified();
+    virtual void ReportSaveLoadException(LPCSTR lpszPathName, const CException& e, BOOL bSaving);
+
+    const CString& GetTitle() const { return m_strTitle; }
+    virtual void SetTitle(LPCSTR lpszTitle);
+    const CString& GetPathName() const { return m_strPathName; }
+    virtual void SetPathName(LPCSTR lpszPathName, BOOL bAddToMRU = TRUE);
+    BOOL IsModified() const { return m_bModified; }
+    void SetModifiedFlag(BOOL bModified = TRUE) { m_bModified = bModified; }
+
+    void AddView(CView* pView);
+    void RemoveView(CView* pView);
+    const std::vector<CView*>& GetViews() const { return m_viewList; }
+    void UpdateAllViews(CView* pSender, LPARAM lHint = 0, CObject* pHint = nullptr);
+    CDocTemplate* GetDocTemplate() const { return m_pDocTemplate; }
+
+    BOOL m_bAutoDelete = TRUE;
+    CDocTemplate* m_pDocTemplate = nullptr;
+
+protected:
+    CDocument() = default;
+
+    DECLARE_MESSAGE_MAP()
+
+private:
+    CString m_strTitle;
+    CString m_strPathName;
+    BOOL m_bModified = FALSE;
+    std::vector<CView*> m_viewList;
+};

@@ -1,0 +1,381 @@
+#include "frame_wnd.h"
+
+#include "control_bar.h"
+#include "native_ids.h"
+#include "dock_site.h"
+#include "document.h"
+#include "resources.h"
+#include "view.h"
+#include "win_app.h"
+
+#include "platform/native_window.h"
+
+#include <wx/accel.h>
+#include <wx/frame.h>
+#include <wx/icon.h>
+#include <wx/image.h>
+#include <wx/menu.h>
+#include <wx/mstream.h>
+
+IMPLEMENT_DYNCREATE(CFrameWnd, CWnd)
+
+BEGIN_MESSAGE_MAP(CFrameWnd, CWnd)
+    ON_WM_CREATE()
+    ON_WM_CLOSE()
+    ON_WM_PALETTECHANGED()
+    ON_WM_QUERYNEWPALETTE()
+    ON_COMMAND(ID_VIEW_TOOLBAR, OnViewToolbar)
+    ON_UPDATE_COMMAND_UI(ID_VIEW_TOOLBAR, OnUpdateViewToolbar)
+END_MESSAGE_MAP()
+
+namespace {
+
+wxFrame* NativeFrame(HWND hWnd)
+{
+    return static_cast<wxFrame*>(NativeWindow(hWnd));
+}
+
+// The state a menu item should show, taken from the routing road.
+class MenuCmdUI : public CCmdUI {
+public:
+    explicit MenuCmdUI(wxUpdateUIEvent& event) : m_event(event) { m_nID = AfxCommandFromNativeId(event.GetId()); }
+    void Enable(BOOL bOn) override
+    {
+        CCmdUI::Enable(bOn);
+        m_event.Enable(bOn != FALSE);
+    }
+    void SetCheck(int nCheck) override { m_event.Check(nCheck != 0); }
+
+private:
+    wxUpdateUIEvent& m_event;
+};
+
+// Learns whether a command's update handler shows a check mark, so that its menu item
+// is made as one that can carry it.
+class CheckProbe : public CCmdUI {
+public:
+    explicit CheckProbe(UINT nID) { m_nID = nID; }
+    void SetCheck(int) override { m_bChecks = true; }
+    bool m_bChecks = false;
+};
+
+wxAcceleratorTable LoadAccelerators(UINT nIDResource)
+{
+    const auto& tables = AfxResources().accelerators;
+    auto it = tables.find(nIDResource);
+    if (it == tables.end())
+        return wxAcceleratorTable();
+    std::vector<wxAcceleratorEntry> entries;
+    for (const AfxAccel& accel : it->second) {
+        int flags = wxACCEL_NORMAL;
+        if (accel.fVirt & FSHIFT)
+            flags |= wxACCEL_SHIFT;
+        if (accel.fVirt & FCONTROL)
+            flags |= wxACCEL_CTRL;
+        if (accel.fVirt & FALT)
+            flags |= wxACCEL_ALT;
+        const int key = (accel.fVirt & FVIRTKEY) && accel.key >= 0x70 && accel.key <= 0x87
+                            ? WXK_F1 + (accel.key - 0x70)
+                            : accel.key;
+        entries.emplace_back(flags, key, AfxNativeCommandId(accel.cmd));
+    }
+    return wxAcceleratorTable(static_cast<int>(entries.size()), entries.data());
+}
+
+wxIcon LoadIcon(UINT nIDResource)
+{
+    wxIcon icon;
+    const auto& icons = AfxResources().icons;
+    auto it = icons.find(nIDResource);
+    if (it == icons.end() || it->second.data == nullptr)
+        return icon;
+    if (wxImage::FindHandler(wxBITMAP_TYPE_ICO) == nullptr)
+        wxImage::AddHandler(new wxICOHandler);
+    wxMemoryInputStream stream(it->second.data, it->second.size);
+    wxImage image;
+    if (image.LoadFile(stream, wxBITMAP_TYPE_ICO))
+        icon.CopyFromBitmap(wxBitmap(image));
+    return icon;
+}
+
+}  // namespace
+
+CFrameWnd::CFrameWnd() = default;
+
+CFrameWnd::~CFrameWnd() = default;
+
+BOOL CFrameWnd::LoadFrame(UINT nIDResource, DWORD dwDefaultStyle, CWnd* pParentWnd, CCreateContext* pContext)
+{
+    m_nIDResource = nIDResource;
+    m_pCreateContext = pContext;
+    const std::string title = AfxExtractSubString(AfxLoadString(nIDResource), 0);
+    const CRect rect(0, 0, 800, 600);
+    if (!Create(nullptr, title.c_str(), dwDefaultStyle, rect, pParentWnd, 0, pContext))
+        return FALSE;  // the frame object is gone with its window
+    m_pCreateContext = nullptr;
+    BuildMenuBar();
+    return TRUE;
+}
+
+BOOL CFrameWnd::PreCreateWindow(CREATESTRUCT& cs)
+{
+    return CWnd::PreCreateWindow(cs);
+}
+
+HWND CFrameWnd::CreateNativeWindow(CREATESTRUCT& cs, CWnd* pParentWnd)
+{
+    wxWindow* parent = pParentWnd != nullptr ? NativeWindow(pParentWnd->m_hWnd) : nullptr;
+    auto* frame = new wxFrame(parent, wxID_ANY, wxEmptyString, wxDefaultPosition, wxSize(cs.cx, cs.cy));
+    frame->SetAcceleratorTable(LoadAccelerators(m_nIDResource));
+    const wxIcon icon = LoadIcon(m_nIDResource);
+    if (icon.IsOk())
+        frame->SetIcon(icon);
+
+    m_pDockSite = std::make_unique<DockSite>();
+    m_pDockSite->manager.SetManagedWindow(frame);
+
+    HWND hWnd = WindowHandle(frame);
+    // Commands and update requests of ids the program never gave keep the toolkit's handling.
+    frame->Bind(wxEVT_MENU, [hWnd](wxCommandEvent& event) {
+        auto* pFrame = dynamic_cast<CFrameWnd*>(FromHandle(hWnd));
+        const UINT nID = AfxCommandFromNativeId(event.GetId());
+        if (pFrame == nullptr || nID == 0)
+            event.Skip();
+        else
+            pFrame->RouteCommand(nID);
+    });
+    frame->Bind(wxEVT_UPDATE_UI, [hWnd](wxUpdateUIEvent& event) {
+        auto* pFrame = dynamic_cast<CFrameWnd*>(FromHandle(hWnd));
+        if (pFrame == nullptr || AfxCommandFromNativeId(event.GetId()) == 0) {
+            event.Skip();
+            return;
+        }
+        MenuCmdUI state(event);
+        pFrame->RouteUpdate(&state);
+    });
+    return hWnd;
+}
+
+void CFrameWnd::BuildMenuBar()
+{
+    const auto& menus = AfxResources().menus;
+    auto found = menus.find(m_nIDResource);
+    if (found == menus.end() || m_hWnd == nullptr)
+        return;
+    auto* bar = new wxMenuBar;
+    for (const AfxPopupMenu& popup : found->second.popups) {
+        auto* menu = new wxMenu;
+        for (const AfxMenuItem& item : popup.items) {
+            if (item.nID == 0) {
+                menu->AppendSeparator();
+                continue;
+            }
+            CheckProbe probe(item.nID);
+            RouteUpdate(&probe);
+            menu->Append(AfxNativeCommandId(item.nID), wxString::FromUTF8(item.text), wxEmptyString,
+                         probe.m_bChecks ? wxITEM_CHECK : wxITEM_NORMAL);
+        }
+        bar->Append(menu, wxString::FromUTF8(popup.text));
+    }
+    NativeFrame(m_hWnd)->SetMenuBar(bar);
+}
+
+int CFrameWnd::OnCreate(LPCREATESTRUCT lpCreateStruct)
+{
+    if (CWnd::OnCreate(lpCreateStruct) == -1)
+        return -1;
+    if (!OnCreateClient(lpCreateStruct, static_cast<CCreateContext*>(lpCreateStruct->lpCreateParams)))
+        return -1;
+    return 0;
+}
+
+BOOL CFrameWnd::OnCreateClient(LPCREATESTRUCT, CCreateContext* pContext)
+{
+    if (pContext == nullptr || pContext->m_pNewViewClass == nullptr)
+        return TRUE;
+    return CreateView(pContext, AFX_IDW_PANE_FIRST) != nullptr;
+}
+
+CWnd* CFrameWnd::CreateView(CCreateContext* pContext, UINT nID)
+{
+    CObject* pObject = pContext->m_pNewViewClass->CreateObject();
+    auto* pView = dynamic_cast<CWnd*>(pObject);
+    if (pView == nullptr) {
+        delete pObject;
+        return nullptr;
+    }
+    // The view starts with no area; the frame's layout gives it its size.
+    if (!pView->Create(nullptr, nullptr, WS_CHILD | WS_VISIBLE | WS_BORDER, CRect(0, 0, 0, 0), this, nID, pContext))
+        return nullptr;  // gone with its window
+    m_pDockSite->manager.AddPane(NativeWindow(pView->m_hWnd), wxAuiPaneInfo().Name("view").CenterPane());
+    m_pDockSite->manager.Update();
+    return pView;
+}
+
+void CFrameWnd::SetActiveView(CView* pViewNew)
+{
+    m_pViewActive = pViewNew;
+}
+
+CDocument* CFrameWnd::GetActiveDocument() const
+{
+    return m_pViewActive != nullptr ? m_pViewActive->GetDocument() : nullptr;
+}
+
+void CFrameWnd::InitialUpdateFrame(CDocument* pDoc, BOOL bMakeVisible)
+{
+    if (m_pViewActive == nullptr && pDoc != nullptr && !pDoc->GetViews().empty())
+        SetActiveView(pDoc->GetViews().front());
+    // Now that commands reach the view, the menu can tell which items carry a check.
+    BuildMenuBar();
+    if (pDoc != nullptr)
+        for (CView* pView : pDoc->GetViews())
+            pView->OnInitialUpdate();
+    if (bMakeVisible && m_hWnd != nullptr) {
+        ShowWindow(TRUE);
+        NativeFrame(m_hWnd)->Raise();
+    }
+    OnUpdateFrameTitle(TRUE);
+}
+
+void CFrameWnd::OnUpdateFrameTitle(BOOL bAddToTitle)
+{
+    CDocument* pDoc = GetActiveDocument();
+    if (!bAddToTitle || !(GetStyle() & FWS_ADDTOTITLE) || pDoc == nullptr)
+        return;
+    const std::string frameTitle = AfxExtractSubString(AfxLoadString(m_nIDResource), 0);
+    SetWindowText((pDoc->GetTitle().str() + " - " + frameTitle).c_str());
+}
+
+BOOL CFrameWnd::OnCmdMsg(UINT nID, int nCode, CCmdUI* pCmdUI, AFX_CMDHANDLERINFO* pHandlerInfo)
+{
+    if (m_pViewActive != nullptr && m_pViewActive->OnCmdMsg(nID, nCode, pCmdUI, pHandlerInfo))
+        return TRUE;
+    if (CWnd::OnCmdMsg(nID, nCode, pCmdUI, pHandlerInfo))
+        return TRUE;
+    CWinApp* app = AfxGetApp();
+    return app != nullptr && app->OnCmdMsg(nID, nCode, pCmdUI, pHandlerInfo);
+}
+
+void CFrameWnd::RouteCommand(UINT nID)
+{
+    OnCmdMsg(nID, CN_COMMAND, nullptr, nullptr);
+}
+
+void CFrameWnd::RouteUpdate(CCmdUI* pCmdUI)
+{
+    pCmdUI->DoUpdate(this, TRUE);
+}
+
+void CFrameWnd::EnableDocking(DWORD dwDockStyle)
+{
+    m_dwDockStyle = dwDockStyle;
+}
+
+void CFrameWnd::DockControlBar(CControlBar* pBar, UINT, const RECT*)
+{
+    if (pBar == nullptr || pBar->m_hWnd == nullptr || m_pDockSite == nullptr)
+        return;
+    // A bar may go to the sides that both it and the frame allow.
+    const DWORD sides = pBar->GetDockingStyle() & m_dwDockStyle;
+    wxAuiPaneInfo pane;
+    pane.Name(wxString::Format("bar%u", pBar->GetDlgCtrlID()))
+        .ToolbarPane()
+        .TopDockable((sides & CBRS_ALIGN_TOP) != 0)
+        .BottomDockable((sides & CBRS_ALIGN_BOTTOM) != 0)
+        .LeftDockable((sides & CBRS_ALIGN_LEFT) != 0)
+        .RightDockable((sides & CBRS_ALIGN_RIGHT) != 0)
+        .Floatable(sides != 0);
+    const DWORD placed = pBar->GetBarStyle();
+    if (placed & CBRS_ALIGN_BOTTOM)
+        pane.Bottom();
+    else if (placed & CBRS_ALIGN_LEFT)
+        pane.Left();
+    else if (placed & CBRS_ALIGN_RIGHT)
+        pane.Right();
+    else
+        pane.Top();
+    m_pDockSite->manager.AddPane(NativeWindow(pBar->m_hWnd), pane);
+    m_pDockSite->manager.Update();
+}
+
+CControlBar* CFrameWnd::GetControlBar(UINT nID) const
+{
+    if (m_hWnd == nullptr)
+        return nullptr;
+    std::vector<wxWindow*> pending(NativeWindow(m_hWnd)->GetChildren().begin(), NativeWindow(m_hWnd)->GetChildren().end());
+    while (!pending.empty()) {
+        wxWindow* window = pending.back();
+        pending.pop_back();
+        if (auto* pBar = dynamic_cast<CControlBar*>(FromHandle(WindowHandle(window))); pBar && pBar->GetDlgCtrlID() == nID)
+            return pBar;
+        pending.insert(pending.end(), window->GetChildren().begin(), window->GetChildren().end());
+    }
+    return nullptr;
+}
+
+void CFrameWnd::ShowControlBar(CControlBar* pBar, BOOL bShow, BOOL)
+{
+    if (pBar == nullptr || m_pDockSite == nullptr)
+        return;
+    wxAuiPaneInfo& pane = m_pDockSite->manager.GetPane(NativeWindow(pBar->m_hWnd));
+    if (!pane.IsOk())
+        return;
+    pane.Show(bShow != FALSE);
+    m_pDockSite->manager.Update();
+}
+
+BOOL CFrameWnd::OnBarCheck(UINT nID)
+{
+    CControlBar* pBar = GetControlBar(nID);
+    if (pBar == nullptr)
+        return FALSE;
+    ShowControlBar(pBar, !pBar->IsVisible(), FALSE);
+    return TRUE;
+}
+
+void CFrameWnd::OnViewToolbar()
+{
+    OnBarCheck(ID_VIEW_TOOLBAR);
+}
+
+void CFrameWnd::OnUpdateViewToolbar(CCmdUI* pCmdUI)
+{
+    CControlBar* pBar = GetControlBar(pCmdUI->m_nID);
+    if (pBar == nullptr) {
+        pCmdUI->Enable(FALSE);
+        return;
+    }
+    pCmdUI->SetCheck(pBar->IsVisible() ? 1 : 0);
+}
+
+void CFrameWnd::OnClose()
+{
+    CDocument* pDoc = GetActiveDocument();
+    if (pDoc != nullptr && !pDoc->SaveModified())
+        return;
+    if (pDoc != nullptr)
+        pDoc->OnCloseDocument();  // destroys this frame
+    else
+        DestroyWindow();
+}
+
+void CFrameWnd::OnPaletteChanged(CWnd* pFocusWnd)
+{
+    CWnd::OnPaletteChanged(pFocusWnd);
+}
+
+BOOL CFrameWnd::OnQueryNewPalette()
+{
+    return CWnd::OnQueryNewPalette();
+}
+
+void CFrameWnd::PostNcDestroy()
+{
+    if (m_pDockSite != nullptr)
+        m_pDockSite->manager.UnInit();
+    CWinApp* app = AfxGetApp();
+    if (app != nullptr && app->m_pMainWnd == this)
+        app->m_pMainWnd = nullptr;
+    delete this;
+}

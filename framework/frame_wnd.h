@@ -1,0 +1,90 @@
+// Frame windows: a top-level window with the menu, accelerators and icon of one resource
+// id, docking sites for control bars and one view as its client.
+#pragma once
+
+#include "wnd.h"
+
+#include <memory>
+
+class CControlBar;
+class CDocTemplate;
+class CDocument;
+class CView;
+struct DockSite;
+
+// What a frame needs to make its view.
+struct CCreateContext {
+    const CRuntimeClass* m_pNewViewClass = nullptr;
+    CDocument* m_pCurrentDoc = nullptr;
+    CDocTemplate* m_pNewDocTemplate = nullptr;
+};
+
+constexpr DWORD FWS_ADDTOTITLE = 0x00008000;
+constexpr UINT AFX_IDW_PANE_FIRST = 0xE900;
+constexpr UINT AFX_IDW_TOOLBAR = 0xE800;
+constexpr UINT ID_VIEW_TOOLBAR = 0xE800;
+
+// Control-bar alignment and styles.
+constexpr DWORD CBRS_ALIGN_LEFT = 0x1000;
+constexpr DWORD CBRS_ALIGN_TOP = 0x2000;
+constexpr DWORD CBRS_ALIGN_RIGHT = 0x4000;
+constexpr DWORD CBRS_ALIGN_BOTTOM = 0x8000;
+constexpr DWORD CBRS_ALIGN_ANY = 0xF000;
+constexpr DWORD CBRS_TOP = CBRS_ALIGN_TOP | 0x0800;
+constexpr DWORD CBRS_TOOLTIPS = 0x0010;
+constexpr DWORD CBRS_FLYBY = 0x0020;
+
+class CFrameWnd : public CWnd {
+    DECLARE_DYNCREATE(CFrameWnd)
+public:
+    CFrameWnd();
+    ~CFrameWnd() override;
+
+    virtual BOOL LoadFrame(UINT nIDResource, DWORD dwDefaultStyle, CWnd* pParentWnd, CCreateContext* pContext);
+    BOOL PreCreateWindow(CREATESTRUCT& cs) override;
+    HWND CreateNativeWindow(CREATESTRUCT& cs, CWnd* pParentWnd) override;
+
+    CView* GetActiveView() const { return m_pViewActive; }
+    void SetActiveView(CView* pViewNew);
+    CDocument* GetActiveDocument() const;
+    void InitialUpdateFrame(CDocument* pDoc, BOOL bMakeVisible);
+    virtual void OnUpdateFrameTitle(BOOL bAddToTitle);
+
+    void EnableDocking(DWORD dwDockStyle);
+    void DockControlBar(CControlBar* pBar, UINT nDockBarID = 0, const RECT* lpRect = nullptr);
+    void ShowControlBar(CControlBar* pBar, BOOL bShow, BOOL bDelay);
+    CControlBar* GetControlBar(UINT nID) const;
+
+    BOOL OnCmdMsg(UINT nID, int nCode, CCmdUI* pCmdUI, AFX_CMDHANDLERINFO* pHandlerInfo) override;
+    // Routes a command from the frame's menu, accelerators or control bars.
+    void RouteCommand(UINT nID);
+    void RouteUpdate(CCmdUI* pCmdUI);
+
+    DockSite* GetDockSite() const { return m_pDockSite.get(); }
+
+protected:
+    virtual BOOL OnCreateClient(LPCREATESTRUCT lpcs, CCreateContext* pContext);
+    CWnd* CreateView(CCreateContext* pContext, UINT nID);
+    void PostNcDestroy() override;
+
+    int OnCreate(LPCREATESTRUCT lpCreateStruct);
+    void OnClose();
+    void OnPaletteChanged(CWnd* pFocusWnd);
+    BOOL OnQueryNewPalette();
+    BOOL OnBarCheck(UINT nID);
+    void OnViewToolbar();
+    void OnUpdateViewToolbar(CCmdUI* pCmdUI);
+
+    UINT m_nIDResource = 0;
+    DWORD m_dwDockStyle = 0;
+
+    DECLARE_MESSAGE_MAP()
+
+private:
+    void BuildMenuBar();
+
+    CCreateContext* m_pCreateContext = nullptr;
+    CView* m_pViewActive = nullptr;
+    std::unique_ptr<DockSite> m_pDockSite;
+    friend class CControlBar;
+};

@@ -1,0 +1,32 @@
+// The application's profile: standard settings, among them the list of files opened
+// most recently, kept in the desktop's configuration folder.
+#pragma once
+
+#include "platform/windows_types.h"
+
+#include <string>
+#include <vector>
+
+class CRecentFileList {
+public:
+    explicit CRecentFileList(UINT nSize) : m_nSize(nSize) {}
+
+    // Newest first; a file already on the list moves to the front.
+    void Add(const std::string& path);
+    const std::vector<std::string>& Files() const { return m_files; }
+    UINT GetSize() const { return m_nSize; }
+
+    // Reads the list from the profile; a missing or unreadable profile gives an empty list.
+    void ReadList(const std::string& profilePath);
+    // Writes it back, keeping the other settings there; FALSE with the reason on failure,
+    // in which case the profile on disk is left as it was.
+    bool WriteList(const std::string& profilePath, std::string* error) const;
+
+private:
+    UINT m_nSize;
+    std::vector<std::string> m_files;
+};
+
+// Where the program's profile lives: $XDG_CONFIG_HOME/<app>/<app>.conf, or under
+// ~/.config when that is unset.
+std::string AfxProfilePath(const std::string& appName);

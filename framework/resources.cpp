@@ -1,0 +1,45 @@
+#include "resources.h"
+
+namespace {
+
+const std::map<UINT, std::string>& FrameworkStrings()
+{
+    static const std::map<UINT, std::string> strings = {
+        {AFX_IDS_OPENFILE, "Open"},
+        {AFX_IDS_UNTITLED, "Untitled"},
+        {AFX_IDS_ALLFILTER, "All Files (*.*)"},
+        {AFX_IDP_FAILED_TO_CREATE_DOC, "Failed to create empty document."},
+    };
+    return strings;
+}
+
+}  // namespace
+
+AfxResourceModule& AfxResources()
+{
+    static AfxResourceModule module = AfxProgramResources();
+    return module;
+}
+
+std::string AfxLoadString(UINT nID)
+{
+    const auto& own = AfxResources().strings;
+    if (auto it = own.find(nID); it != own.end())
+        return it->second;
+    const auto& standard = FrameworkStrings();
+    if (auto it = standard.find(nID); it != standard.end())
+        return it->second;
+    return {};
+}
+
+std::string AfxExtractSubString(const std::string& full, int n)
+{
+    std::size_t start = 0;
+    for (int field = 0; field < n; ++field) {
+        start = full.find('\n', start);
+        if (start == std::string::npos)
+            return {};
+        ++start;
+    }
+    return full.substr(start, full.find('\n', start) - start);
+}

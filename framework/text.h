@@ -1,0 +1,29 @@
+// A text string with a writable buffer, for platform calls that fill one in.
+#pragma once
+
+#include "platform/windows_types.h"
+
+#include <string>
+
+class CString {
+public:
+    CString() = default;
+    CString(LPCSTR text) : m_text(text != nullptr ? text : "") {}
+    CString(std::string text) : m_text(std::move(text)) {}
+
+    // A buffer of at least nMinBufLength characters plus a terminating zero; the
+    // string's text is what it holds up to the first zero, once released.
+    LPSTR GetBuffer(int nMinBufLength);
+    void ReleaseBuffer(int nNewLength = -1);
+
+    int GetLength() const { return static_cast<int>(m_text.size()); }
+    bool IsEmpty() const { return m_text.empty(); }
+    operator LPCSTR() const { return m_text.c_str(); }
+    const std::string& str() const { return m_text; }
+
+    bool operator==(const CString& other) const { return m_text == other.m_text; }
+    CString& operator+=(const CString& other);
+
+private:
+    std::string m_text;
+};

@@ -1,0 +1,91 @@
+#include "view.h"
+
+#include "document.h"
+#include "frame_wnd.h"
+
+#include "platform/native_window.h"
+
+#include <wx/glcanvas.h>
+#include <gtk/gtk.h>
+
+IMPLEMENT_DYNAMIC(CView, CWnd)
+
+BEGIN_MESSAGE_MAP(CView, CWnd)
+    ON_WM_CREATE()
+    ON_WM_DESTROY()
+    ON_WM_PAINT()
+END_MESSAGE_MAP()
+
+CView::~CView()
+{
+    if (m_pDocument != nullptr)
+        m_pDocument->RemoveView(this);
+}
+
+BOOL CView::PreCreateWindow(CREATESTRUCT& cs)
+{
+    return CWnd::PreCreateWindow(cs);
+}
+
+HWND CView::CreateNativeWindow(CREATESTRUCT& cs, CWnd* pParentWnd)
+{
+    wxWindow* parent = pParentWnd != nullptr ? NativeWindow(pParentWnd->m_hWnd) : nullptr;
+    if (parent == nullptr)
+        return nullptr;
+    // An RGBA, double-buffered window with a depth buffer: the surface the view's
+    // pixel format is chosen for.
+    wxGLAttributes attributes;
+    attributes.PlatformDefaults().RGBA().DoubleBuffer().Depth(24).EndList();
+    auto* canvas = new wxGLCanvas(parent, attributes, wxID_ANY, wxPoint(cs.x, cs.y), wxSize(cs.cx, cs.cy),
+                                  wxFULL_REPAINT_ON_RESIZE);
+    // The window must exist on the display before a pixel format can be set on it.
+    gtk_widget_realize(canvas->GetHandle());
+    return WindowHandle(canvas);
+}
+
+int CView::OnCreate(LPCREATESTRUCT lpCreateStruct)
+{
+    if (CWnd::OnCreate(lpCreateStruct) == -1)
+        return -1;
+    auto* pContext = static_cast<CCreateContext*>(lpCreateStruct->lpCreateParams);
+    if (pContext != nullptr && pContext->m_pCurrentDoc != nullptr) {
+        m_pDocument = pContext->m_pCurrentDoc;
+        m_pDocument->AddView(this);
+    }
+    return 0;
+}
+
+void CView::OnDestroy()
+{
+    if (CFrameWnd* pFrame = GetParentFrame(); pFrame != nullptr && pFrame->GetActiveView() == this)
+        pFrame->SetActiveView(nullptr);
+    CWnd::OnDestroy();
+}
+
+void CView::OnPaint()
+{
+    CPaintDC dc(this);
+    OnDraw(&dc);
+}
+
+void CView::OnInitialUpdate()
+{
+    OnUpdate(nullptr, 0, nullptr);
+}
+
+void CView::OnUpdate(CView*, LPARAM, CObject*)
+{
+    Invalidate(TRUE);
+}
+
+BOOL CView::OnCmdMsg(UINT nID, int nCode, CCmdUI* pCmdUI, AFX_CMDHANDLERINFO* pHandlerInfo)
+{
+    if (CWnd::OnCmdMsg(nID, nCode, pCmdUI, pHandlerInfo))
+        return TRUE;
+    return m_pDocument != nullptr && m_pDocument->OnCmdMsg(nID, nCode, pCmdUI, pHandlerInfo);
+}
+
+void CView::PostNcDestroy()
+{
+    delete this;
+}

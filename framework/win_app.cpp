@@ -1,0 +1,147 @@
+#include "win_app.h"
+
+#include "doc_template.h"
+#include "resources.h"
+#include "wait_cursor.h"
+#include "wnd.h"
+
+#include "platform/native_window.h"
+
+#include <wx/filedlg.h>
+
+#include <cstdio>
+#include <cstdlib>
+
+BEGIN_MESSAGE_MAP(CWinApp, CCmdTarget)
+    ON_COMMAND(ID_APP_EXIT, OnAppExit)
+END_MESSAGE_MAP()
+
+namespace {
+CWinApp* g_app = nullptr;
+CWinApp::FileChooser g_fileChooser = nullptr;
+}  // namespace
+
+CWinApp* AfxGetApp()
+{
+    return g_app;
+}
+
+LPCSTR AfxGetAppName()
+{
+    return g_app != nullptr ? g_app->GetAppName() : "";
+}
+
+LPCSTR CWinApp::GetAppName()
+{
+    if (m_appName.empty())
+        m_appName = AfxLoadString(AFX_IDS_APP_TITLE);
+    m_pszAppName = m_appName.c_str();
+    return m_pszAppName;
+}
+
+CWinApp::CWinApp(LPCSTR lpszAppName)
+{
+    if (lpszAppName != nullptr)
+        m_appName = lpszAppName;
+    g_app = this;
+}
+
+CWinApp::~CWinApp()
+{
+    if (g_app == this)
+        g_app = nullptr;
+}
+
+BOOL CWinApp::InitInstance()
+{
+    return TRUE;
+}
+
+int CWinApp::ExitInstance()
+{
+    SaveStdProfileSettings();
+    return 0;
+}
+
+void CWinApp::AddDocTemplate(CDocTemplate* pTemplate)
+{
+    m_templates.emplace_back(pTemplate);
+}
+
+BOOL CWinApp::Enable3dControls()
+{
+    return TRUE;  // the desktop's controls have their own look already
+}
+
+void CWinApp::LoadStdProfileSettings(UINT nMaxMRU)
+{
+    m_pRecentFileList = std::make_unique<CRecentFileList>(nMaxMRU);
+    m_pRecentFileList->ReadList(AfxProfilePath(GetAppName()));
+}
+
+void CWinApp::SaveStdProfileSettings()
+{
+    if (m_pRecentFileList == nullptr)
+        return;
+    std::string error;
+    if (!m_pRecentFileList->WriteList(AfxProfilePath(GetAppName()), &error))
+        std::fprintf(stderr, "%s: the recent-file list was not saved: %s\n", m_pszAppName, error.c_str());
+}
+
+void CWinApp::AddToRecentFileList(LPCSTR lpszPathName)
+{
+    if (m_pRecentFileList != nullptr && lpszPathName != nullptr)
+        m_pRecentFileList->Add(lpszPathName);
+}
+
+void CWinApp::BeginWaitCursor()
+{
+    AfxBeginWaitCursor();
+}
+
+void CWinApp::EndWaitCursor()
+{
+    AfxEndWaitCursor();
+}
+
+void CWinApp::OnFileNew()
+{
+    if (!m_templates.empty())
+        m_templates.front()->OpenDocumentFile(nullptr);
+}
+
+void CWinApp::OnFileOpen()
+{
+    CString fileName;
+    if (m_templates.empty() || !DoPromptFileName(fileName))
+        return;
+    m_templates.front()->OpenDocumentFile(fileName);
+}
+
+void CWinApp::SetFileChooser(FileChooser chooser)
+{
+    g_fileChooser = chooser;
+}
+
+BOOL CWinApp::DoPromptFileName(CString& fileName)
+{
+    if (g_fileChooser != nullptr) {
+        fileName = g_fileChooser();
+        return !fileName.IsEmpty();
+    }
+    // The document type names no filter of its own, so every file is offered.
+    const wxString filter = wxString::FromUTF8(AfxLoadString(AFX_IDS_ALLFILTER)) + "|*";
+    wxWindow* owner = m_pMainWnd != nullptr ? NativeWindow(m_pMainWnd->m_hWnd) : nullptr;
+    wxFileDialog chooser(owner, wxString::FromUTF8(AfxLoadString(AFX_IDS_OPENFILE)), wxEmptyString, wxEmptyString,
+                         filter, wxFD_OPEN | wxFD_FILE_MUST_EXIST);
+    if (chooser.ShowModal() != wxID_OK)
+        return FALSE;
+    fileName = CString(std::string(chooser.GetPath().fn_str()));
+    return TRUE;
+}
+
+void CWinApp::OnAppExit()
+{
+    if (m_pMainWnd != nullptr)
+        m_pMainWnd->SendMessage(WM_CLOSE);
+}

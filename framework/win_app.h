@@ -1,0 +1,70 @@
+// The application object: start-up, the message loop, the document templates, the
+// application-level commands (New, Open, Exit), the profile and the wait cursor.
+#pragma once
+
+#include "cmd_target.h"
+#include "profile.h"
+#include "text.h"
+
+#include <memory>
+#include <vector>
+
+class CDocTemplate;
+class CWnd;
+
+constexpr UINT ID_FILE_NEW = 0xE100;
+constexpr UINT ID_FILE_OPEN = 0xE101;
+constexpr UINT ID_APP_ABOUT = 0xE140;
+constexpr UINT ID_APP_EXIT = 0xE141;
+constexpr UINT ID_NEXT_PANE = 0xE150;
+constexpr UINT ID_PREV_PANE = 0xE151;
+
+class CWinApp : public CCmdTarget {
+public:
+    explicit CWinApp(LPCSTR lpszAppName = nullptr);
+    ~CWinApp() override;
+
+    virtual BOOL InitInstance();
+    virtual int ExitInstance();
+    // Runs start-up, the message loop and shut-down; the program's exit status.
+    int Run(int argc, char** argv);
+
+    void AddDocTemplate(CDocTemplate* pTemplate);
+    BOOL Enable3dControls();
+    void LoadStdProfileSettings(UINT nMaxMRU = 4);
+    void SaveStdProfileSettings();
+    void AddToRecentFileList(LPCSTR lpszPathName);
+    CRecentFileList* GetRecentFileList() const { return m_pRecentFileList.get(); }
+
+    void BeginWaitCursor();
+    void EndWaitCursor();
+
+    // The application's name: the one it was made with, or its title string.
+    LPCSTR GetAppName();
+
+    CWnd* m_pMainWnd = nullptr;
+    LPCSTR m_pszAppName = nullptr;
+
+    void OnFileNew();
+    void OnFileOpen();
+    void OnAppExit();
+
+    // Test seam: the path File Open uses instead of asking with the file chooser; an
+    // empty one stands for the user cancelling.
+    using FileChooser = CString (*)();
+    static void SetFileChooser(FileChooser chooser);
+
+protected:
+    // Asks for a file to open with the desktop's file chooser; FALSE when cancelled.
+    BOOL DoPromptFileName(CString& fileName);
+
+    DECLARE_MESSAGE_MAP()
+
+private:
+    std::vector<std::unique_ptr<CDocTemplate>> m_templates;
+    std::unique_ptr<CRecentFileList> m_pRecentFileList;
+    std::string m_appName;
+};
+
+CWinApp* AfxGetApp();
+LPCSTR AfxGetAppName();
