@@ -1,0 +1,146 @@
+#include "toolkit_session.h"
+
+#include <wx/app.h>
+#include <wx/button.h>
+#include <wx/dialog.h>
+#include <wx/evtloop.h>
+#include <wx/log.h>
+#include <wx/timer.h>
+#include <wx/toplevel.h>
+
+#include <chrono>
+#include <cstdlib>
+#include <thread>
+
+namespace {
+
+wxEventLoopBase* g_loop = nullptr;
+
+class TestToolkitApp : public wxApp {
+public:
+    bool OnInit() override { return true; }
+    void OnAssertFailure(const wxChar* file, int line, const wxChar*, const wxChar* cond, const wxChar* msg) override
+    {
+        std::fprintf(stderr, "toolkit assertion: %s:%d %s %s\n", wxString(file).utf8_str().data(), line,
+                     wxString(cond).utf8_str().data(), wxString(msg).utf8_str().data());
+    }
+};
+
+wxDialog* ModalDialog()
+{
+    for (wxWindow* window : wxTopLevelWindows) {
+        auto* dialog = dynamic_cast<wxDialog*>(window);
+        if (dialog != nullptr && dialog->IsModal())
+            return dialog;
+    }
+    return nullptr;
+}
+
+void RunOnePass()
+{
+    g_loop->YieldFor(wxEVT_CATEGORY_ALL);
+    wxTheApp->ProcessPendingEvents();
+    wxTheApp->ProcessIdle();
+}
+
+}  // namespace
+
+bool AfxTestStartToolkit(int& argc, char** argv)
+{
+    const char* display = std::getenv("DISPLAY");
+    if (display == nullptr || *display == '\0')
+        return false;
+    wxApp::SetInstance(new TestToolkitApp);
+    if (!wxEntryStart(argc, argv))
+        return false;
+    delete wxLog::SetActiveTarget(new wxLogStderr);
+    g_loop = new wxGUIEventLoop;
+    wxEventLoopBase::SetActive(g_loop);
+    return true;
+}
+
+void AfxTestStopToolkit()
+{
+    AfxTestRunEventLoop(50);
+    wxEventLoopBase::SetActive(nullptr);
+    delete g_loop;
+    g_loop = nullptr;
+    wxEntryCleanup();
+}
+
+void AfxTestRunEventLoop(int milliseconds)
+{
+    AfxTestRunEventLoopUntil([] { return false; }, milliseconds);
+}
+
+bool AfxTestRunEventLoopUntil(const std::function<bool()>& done, int timeoutMilliseconds)
+{
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMilliseconds);
+    do {
+        RunOnePass();
+        if (done())
+            return true;
+        std::this_thread::sleep_for(std::chrono::milliseconds(2));
+    } while (std::chrono::steady_clock::now() < deadline);
+    RunOnePass();
+    return done();
+}
+
+void AfxTestCallSoon(std::function<void()> fn)
+{
+    wxTheApp->CallAfter(std::move(fn));
+}
+
+void AfxTestCallLater(int milliseconds, std::function<void()> fn)
+{
+    auto* timer = new wxTimer;
+    timer->Bind(wxEVT_TIMER, [timer, fn = std::move(fn)](wxTimerEvent&) {
+        fn();
+        wxTheApp->CallAfter([timer] { delete timer; });
+    });
+    timer->StartOnce(milliseconds);
+}
+
+std::string AfxTestModalDialogTitle()
+{
+    wxDialog* dialog = ModalDialog();
+    return dialog != nullptr ? std::string(dialog->GetTitle().utf8_str()) : std::string();
+}
+
+bool AfxTestPressInModalDialog(const std::string& buttonLabel)
+{
+    wxDialog* dialog = ModalDialog();
+    if (dialog == nullptr)
+        return false;
+    for (wxWindow* child : dialog->GetChildren()) {
+        auto* button = dynamic_cast<wxButton*>(child);
+        if (button == nullptr || button->GetLabel() != wxString::FromUTF8(buttonLabel))
+            continue;
+        wxCommandEvent click(wxEVT_BUTTON, button->GetId());
+        click.SetEventObject(button);
+        button->GetEventHandler()->ProcessEvent(click);
+        return true;
+    }
+    return false;
+}
+
+bool AfxTestPressEscapeInModalDialog()
+{
+    wxDialog* dialog = ModalDialog();
+    if (dialog == nullptr)
+        return false;
+    wxKeyEvent escape(wxEVT_CHAR_HOOK);
+    escape.m_keyCode = WXK_ESCAPE;
+    escape.SetEventObject(dialog);
+    dialog->GetEventHandler()->ProcessEvent(escape);
+    return true;
+}
+
+bool AfxTestCloseModalDialog()
+{
+    wxDialog* dialog = ModalDialog();
+    if (dialog == nullptr)
+        return false;
+    dialog->Close();
+    return true;
+}

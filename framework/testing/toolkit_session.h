@@ -1,0 +1,25 @@
+// The desktop toolkit inside a test program: start it, run its event loop for a while,
+// and reach the dialogs it shows, as a person at the screen would.
+#pragma once
+
+#include <functional>
+#include <string>
+
+// Starts the toolkit on $DISPLAY; FALSE when there is no display to start it on.
+bool AfxTestStartToolkit(int& argc, char** argv);
+void AfxTestStopToolkit();
+
+// Runs the event loop (toolkit events, posted messages, idle handling) for the time given.
+void AfxTestRunEventLoop(int milliseconds);
+// Runs it until done() holds or the time is up; whether done() held.
+bool AfxTestRunEventLoopUntil(const std::function<bool()>& done, int timeoutMilliseconds);
+// Calls fn from within the event loop at its next pass, or after the delay given: inside
+// a modal dialog's loop too.
+void AfxTestCallSoon(std::function<void()> fn);
+void AfxTestCallLater(int milliseconds, std::function<void()> fn);
+
+// The modal dialog on screen now, if any: its title, and ways to end it.
+std::string AfxTestModalDialogTitle();
+bool AfxTestPressInModalDialog(const std::string& buttonLabel);
+bool AfxTestPressEscapeInModalDialog();
+bool AfxTestCloseModalDialog();

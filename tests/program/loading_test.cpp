@@ -1,0 +1,232 @@
+// The two roads by which a volume reaches the picture: File Open through the document,
+// and a file dropped on the view. Good files and bad ones.
+#include "program_session.h"
+
+#include "framework/archive.h"
+#include "framework/wait_cursor.h"
+
+#include <gtest/gtest.h>
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+constexpr std::size_t kVolume = VoxelGrid::kCells;
+
+std::vector<unsigned char> Bytes(std::size_t size, unsigned char value)
+{
+    return std::vector<unsigned char>(size, value);
+}
+
+std::vector<unsigned char> OneAt(std::size_t offset, std::size_t size = kVolume)
+{
+    auto bytes = Bytes(size, 0);
+    bytes[offset] = 0x80;
+    return bytes;
+}
+
+// The grid the decoding rule gives for a file's bytes.
+VoxelGrid Decoded(const std::vector<unsigned char>& bytes)
+{
+    VoxelGrid grid;
+    grid.Clear();
+    for (std::size_t i = 0; i < kVolume && i < bytes.size(); ++i)
+        grid[i] = bytes[i] != 0 ? 1 : 0;
+    return grid;
+}
+
+bool Same(const VoxelGrid& a, const VoxelGrid& b)
+{
+    return a.cells == b.cells;
+}
+
+std::string Caption()
+{
+    return MainFrame()->GetWindowText().str();
+}
+
+// Starts each case from a known state: the document and the view hold the all-ones volume.
+class Loading : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        TakeMessages();
+        OpenThroughFileOpen(WriteFile("ones", Bytes(kVolume, 0xFF)));
+        ASSERT_TRUE(TakeMessages().empty());
+        ones = Decoded(Bytes(kVolume, 1));
+        ASSERT_TRUE(Same(Document()->m_voxels, ones));
+    }
+    VoxelGrid ones;
+};
+
+}  // namespace
+
+TEST_F(Loading, FileOpenDecodesByTheRule)
+{
+    const struct {
+        const char* name;
+        std::vector<unsigned char> bytes;
+    } cases[] = {
+        {"zeros", Bytes(kVolume, 0)},
+        {"bytes 2", Bytes(kVolume, 0x02)},
+        {"bytes 0x80", Bytes(kVolume, 0x80)},
+        {"one at 16384", OneAt(16384)},
+        {"one at the end", OneAt(kVolume - 1)},
+        {"longer, extra bytes ignored", [] { auto b = Bytes(kVolume + 4096, 0); std::fill(b.begin() + kVolume, b.end(), 0xFF); return b; }()},
+        {"text", [] { std::vector<unsigned char> b(kVolume); for (std::size_t i = 0; i < b.size(); ++i) b[i] = i % 7 == 0 ? '\0' : 'a' + i % 26; return b; }()},
+    };
+    for (const auto& c : cases) {
+        OpenThroughFileOpen(WriteFile("case", c.bytes));
+        EXPECT_TRUE(TakeMessages().empty()) << c.name;
+        EXPECT_TRUE(Same(Document()->m_voxels, Decoded(c.bytes))) << c.name;
+        EXPECT_TRUE(Same(View()->m_voxels, Document()->m_voxels)) << c.name;
+        EXPECT_EQ(Caption(), "Dorvane") << c.name;
+        EXPECT_EQ(AfxWaitCursorLevel(), 0) << c.name;
+    }
+}
+
+TEST_F(Loading, SingleCellsLandWhereTheirOffsetsSay)
+{
+    const struct {
+        std::size_t offset;
+        int layer, row, column;
+    } cases[] = {{0, 0, 0, 0}, {127, 0, 0, 127}, {128, 0, 1, 0}, {16383, 0, 127, 127}, {16384, 1, 0, 0}, {kVolume - 1, 63, 127, 127}};
+    for (const auto& c : cases) {
+        OpenThroughFileOpen(WriteFile("cell", OneAt(c.offset)));
+        EXPECT_EQ(Document()->m_voxels[VoxelGrid::Index(c.layer, c.row, c.column)], 1) << c.offset;
+        std::size_t occupied = 0;
+        for (BYTE cell : Document()->m_voxels.cells)
+            occupied += cell;
+        EXPECT_EQ(occupied, 1u) << c.offset;
+    }
+}
+
+TEST_F(Loading, BadFilesThroughFileOpenAreRefusedInWords)
+{
+    const std::string folder = TemporaryFolder();
+    const std::string fifo = folder + "/pipe";
+    ::unlink(fifo.c_str());
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    const std::string subfolder = folder + "/a folder";
+    ::mkdir(subfolder.c_str(), 0700);
+    const struct {
+        const char* what;
+        std::string path;
+        std::string message;
+        bool documentTouched;  // a short file overwrites the cells it has
+    } cases[] = {
+        {"missing", folder + "/nothing here", "Cannot open \"" + folder + "/nothing here\": there is no such file.", false},
+        {"empty", WriteFile("empty", {}), "Cannot read \"" + folder + "/empty\": the file ends too soon, after 0 bytes.", false},
+        {"one byte", WriteFile("one", Bytes(1, 0)), "Cannot read \"" + folder + "/one\": the file ends too soon, after 1 byte.", true},
+        {"one byte short", WriteFile("short", Bytes(kVolume - 1, 0)),
+         "Cannot read \"" + folder + "/short\": the file ends too soon, after 1048575 bytes.", true},
+        {"folder", subfolder, "Cannot open \"" + subfolder + "\": it is a folder, not a file.", false},
+        {"pipe", fifo, "Cannot open \"" + fifo + "\": it is not a regular file (a pipe, a device or a socket).", false},
+        {"device", "/dev/zero", "Cannot open \"/dev/zero\": it is not a regular file (a pipe, a device or a socket).", false},
+    };
+    for (const auto& c : cases) {
+        SetUp();
+        OpenThroughFileOpen(c.path);
+        EXPECT_EQ(TakeMessages(), std::vector<std::string>{c.message}) << c.what;
+        EXPECT_TRUE(Same(View()->m_voxels, ones)) << c.what << ": the picture must stay";
+        EXPECT_EQ(Caption(), "Dorvane") << c.what;
+        EXPECT_EQ(AfxWaitCursorLevel(), 0) << c.what << ": the busy cursor must end";
+        EXPECT_EQ(Same(Document()->m_voxels, ones), !c.documentTouched) << c.what;
+    }
+}
+
+TEST_F(Loading, AnUnreadableFileIsRefused)
+{
+    const std::string path = WriteFile("secret", Bytes(kVolume, 0));
+    ::chmod(path.c_str(), 0);
+    // As a user without rights: root reads anything.
+    const bool asRoot = ::geteuid() == 0;
+    if (asRoot)
+        ASSERT_EQ(::seteuid(65534), 0);
+    OpenThroughFileOpen(path);
+    DropOnView({path});
+    if (asRoot)
+        ASSERT_EQ(::seteuid(0), 0);
+    const std::string message = "Cannot open \"" + path + "\": permission to read it is denied.";
+    EXPECT_EQ(TakeMessages(), (std::vector<std::string>{message, message}));
+    EXPECT_TRUE(Same(View()->m_voxels, ones));
+    EXPECT_EQ(Caption(), "Dorvane");
+}
+
+TEST_F(Loading, ADropLoadsTheLastFileIntoTheViewOnly)
+{
+    const std::string first = WriteFile("first", Bytes(kVolume, 0));
+    const std::string second = WriteFile("second", OneAt(5));
+    const std::string last = WriteFile("last one", OneAt(16384));
+    DropOnView({first, second, last});
+    EXPECT_TRUE(TakeMessages().empty());
+    EXPECT_TRUE(Same(View()->m_voxels, Decoded(OneAt(16384))));
+    EXPECT_TRUE(Same(Document()->m_voxels, ones));
+    EXPECT_EQ(Caption(), last);
+    EXPECT_EQ(AfxWaitCursorLevel(), 0);
+
+    // File Open afterwards brings the document's volume back, and the caption.
+    OpenThroughFileOpen(WriteFile("again", OneAt(7)));
+    EXPECT_TRUE(Same(View()->m_voxels, Decoded(OneAt(7))));
+    EXPECT_EQ(Caption(), "Dorvane");
+}
+
+TEST_F(Loading, DroppedFilesOfEveryLength)
+{
+    const struct {
+        const char* what;
+        std::vector<unsigned char> bytes;
+    } cases[] = {
+        {"exact", OneAt(100)},
+        {"longer", [] { auto b = OneAt(100, kVolume + 10); b[kVolume + 5] = 1; return b; }()},
+        {"short: the rest is empty", OneAt(100, 200)},
+        {"empty", {}},
+    };
+    for (const auto& c : cases) {
+        const std::string path = WriteFile("dropped", c.bytes);
+        DropOnView({path});
+        EXPECT_TRUE(TakeMessages().empty()) << c.what;
+        EXPECT_TRUE(Same(View()->m_voxels, Decoded(c.bytes))) << c.what;
+        EXPECT_EQ(Caption(), path) << c.what;
+        EXPECT_EQ(AfxWaitCursorLevel(), 0) << c.what;
+    }
+}
+
+TEST_F(Loading, BadDropsKeepThePictureAndTheCaption)
+{
+    const std::string folder = TemporaryFolder();
+    const std::string fifo = folder + "/drop pipe";
+    ::unlink(fifo.c_str());
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    const struct {
+        std::string path;
+        std::string reason;
+    } cases[] = {
+        {folder + "/missing", "there is no such file"},
+        {folder, "it is a folder, not a file"},
+        {fifo, "it is not a regular file (a pipe, a device or a socket)"},
+        {"/dev/zero", "it is not a regular file (a pipe, a device or a socket)"},
+    };
+    for (const auto& c : cases) {
+        DropOnView({c.path});
+        EXPECT_EQ(TakeMessages(), std::vector<std::string>{"Cannot open \"" + c.path + "\": " + c.reason + "."});
+        EXPECT_TRUE(Same(View()->m_voxels, ones)) << c.path;
+        EXPECT_EQ(Caption(), "Dorvane") << c.path;
+        EXPECT_EQ(AfxWaitCursorLevel(), 0) << c.path;
+    }
+}
+
+TEST_F(Loading, AStoringArchiveWritesNothingAndWaitsForNothing)
+{
+    const std::string path = WriteFile("untouched", Bytes(10, 7));
+    CFile file;
+    ASSERT_TRUE(file.Open(path.c_str(), CFile::modeRead));
+    CArchive store(&file, CArchive::store);
+    Document()->Serialize(store);
+    EXPECT_EQ(AfxWaitCursorLevel(), 0);
+    struct stat status;
+    ::stat(path.c_str(), &status);
+    EXPECT_EQ(status.st_size, 10);
+    EXPECT_TRUE(Same(Document()->m_voxels, ones));
+}

@@ -1,0 +1,175 @@
+// The picture, drawn for real and read back: what is lit, where, and in which colours.
+#include "program_session.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+constexpr double kHalfEdge = 0.00875;
+constexpr double kPi = 3.14159265358979323846;
+
+void Fill(BYTE value)
+{
+    View()->m_voxels.cells.fill(value);
+}
+
+void FillLayer(int layer, BYTE value)
+{
+    View()->m_voxels.Clear();
+    for (int row = 0; row < VoxelGrid::kRows; ++row)
+        for (int column = 0; column < VoxelGrid::kColumns; ++column)
+            View()->m_voxels[VoxelGrid::Index(layer, row, column)] = value;
+}
+
+Picture DrawAt(float angle)
+{
+    TheSceneState().wAngleY = angle;
+    View()->DrawScene();
+    return ReadPicture();
+}
+
+struct Box {
+    double left, right, bottom, top;
+};
+
+// Where the corners of the whole grid's block land on the screen at the given angle,
+// from the projection the view sets: 45 degrees, the window's aspect, 5 units away.
+Box PredictedBlock(double angleDegrees, int width, int height)
+{
+    const double xs[] = {(0 - 64) * 0.0175 - kHalfEdge, (127 - 64) * 0.0175 + kHalfEdge};
+    const double ys[] = {-(63 - 32) * 0.0175 - kHalfEdge, -(0 - 32) * 0.0175 + kHalfEdge};
+    const double zs[] = {(0 - 64) * 0.0175 - kHalfEdge, (127 - 64) * 0.0175 + kHalfEdge};
+    const double f = 1.0 / std::tan(22.5 * kPi / 180.0);
+    const double aspect = static_cast<double>(width) / height;
+    const double a = angleDegrees * kPi / 180.0;
+    Box box{1e9, -1e9, 1e9, -1e9};
+    for (double x : xs)
+        for (double y : ys)
+            for (double z : zs) {
+                const double xr = x * std::cos(a) + z * std::sin(a);
+                const double zr = -x * std::sin(a) + z * std::cos(a) - 5.0;
+                const double px = (f / aspect * xr / -zr + 1.0) / 2.0 * width;
+                const double py = (f * y / -zr + 1.0) / 2.0 * height;
+                box = {std::min(box.left, px), std::max(box.right, px), std::min(box.bottom, py), std::max(box.top, py)};
+            }
+    return box;
+}
+
+Box LitBox(const Picture& picture)
+{
+    Box box{1e9, -1e9, 1e9, -1e9};
+    for (int y = 0; y < picture.height; ++y)
+        for (int x = 0; x < picture.width; ++x)
+            if (picture.IsLit(x, y))
+                box = {std::min<double>(box.left, x), std::max<double>(box.right, x + 1),
+                       std::min<double>(box.bottom, y), std::max<double>(box.top, y + 1)};
+    return box;
+}
+
+}  // namespace
+
+TEST(Scene, EmptyGridIsBlackAndStillTurns)
+{
+    Fill(0);
+    const Picture picture = DrawAt(30.0f);
+    EXPECT_EQ(picture.LitCount(), 0u);
+    EXPECT_FLOAT_EQ(Angle(), 33.0f);
+}
+
+TEST(Scene, OnlyCellsHoldingExactlyOneAreDrawn)
+{
+    const struct {
+        BYTE value;
+        bool drawn;
+    } cases[] = {{1, true}, {2, false}, {255, false}, {0, false}};
+    for (const auto& c : cases) {
+        Fill(c.value);
+        EXPECT_EQ(DrawAt(0.0f).LitCount() > 0, c.drawn) << "cell value " << int(c.value);
+    }
+}
+
+TEST(Scene, FullGridSilhouetteIsTheProjectedBlock)
+{
+    Fill(1);
+    for (float angle : {0.0f, 30.0f, 75.0f}) {
+        const Picture picture = DrawAt(angle);
+        const Box want = PredictedBlock(angle, picture.width, picture.height);
+        const Box seen = LitBox(picture);
+        EXPECT_NEAR(seen.left, want.left, 1.0) << "angle " << angle;
+        EXPECT_NEAR(seen.right, want.right, 1.0) << "angle " << angle;
+        EXPECT_NEAR(seen.bottom, want.bottom, 1.0) << "angle " << angle;
+        EXPECT_NEAR(seen.top, want.top, 1.0) << "angle " << angle;
+        if (angle == 0.0f) {
+            // Straight on, the block shows as its front face: a filled rectangle.
+            const double area = (seen.right - seen.left) * (seen.top - seen.bottom);
+            EXPECT_GT(static_cast<double>(picture.LitCount()), 0.99 * area);
+            SavePicture(picture, "full-block-front");
+        }
+    }
+}
+
+TEST(Scene, FacesTakeTheirCornersColours)
+{
+    // Red is full where z = +h, green where x = +h, blue where y = +h.
+    const struct {
+        const char* what;
+        int layerOnly;  // -1 for the whole grid
+        float angle;
+        int channel;
+    } cases[] = {
+        {"front faces (z = +h)", -1, 0.0f, 0},
+        {"right faces (x = +h), turned to the viewer", -1, 270.0f, 1},
+        {"top faces (y = +h) of the lowest layer", 63, 0.0f, 2},
+    };
+    for (const auto& c : cases) {
+        if (c.layerOnly < 0)
+            Fill(1);
+        else
+            FillLayer(c.layerOnly, 1);
+        const Picture picture = DrawAt(c.angle);
+        std::size_t lit = 0, full = 0;
+        for (int y = 0; y < picture.height; ++y)
+            for (int x = 0; x < picture.width; ++x)
+                if (picture.IsLit(x, y)) {
+                    ++lit;
+                    full += picture.At(x, y)[c.channel] >= 250 ? 1 : 0;
+                }
+        ASSERT_GT(lit, 1000u) << c.what;
+        EXPECT_GT(static_cast<double>(full), 0.8 * lit) << c.what;
+    }
+}
+
+TEST(Scene, TheAxisCellTurnsInPlace)
+{
+    View()->m_voxels.Clear();
+    View()->m_voxels[VoxelGrid::Index(32, 64, 64)] = 1;
+    const Box first = LitBox(DrawAt(0.0f));
+    const Box turned = LitBox(DrawAt(90.0f));
+    const double firstCentre = (first.left + first.right) / 2, turnedCentre = (turned.left + turned.right) / 2;
+    EXPECT_NEAR(firstCentre, turnedCentre, 1.0);
+}
+
+TEST(Scene, EveryPaintTurnsThreeDegrees)
+{
+    Fill(0);
+    const float before = Angle();
+    View()->SendMessage(WM_PAINT);
+    EXPECT_FLOAT_EQ(Angle(), before + 3.0f);
+    View()->SendMessage(WM_PAINT);
+    EXPECT_FLOAT_EQ(Angle(), before + 6.0f);
+}
+
+TEST(Scene, AFrameAskedForInsideAFrameDrawsNothing)
+{
+    Fill(1);
+    const Picture before = DrawAt(10.0f);
+    TheSceneState().bBusy = 1;
+    Fill(0);
+    View()->DrawScene();
+    TheSceneState().bBusy = 0;
+    EXPECT_FLOAT_EQ(Angle(), 13.0f);
+    EXPECT_EQ(ReadPicture().rgb, before.rgb);
+}

@@ -1,0 +1,54 @@
+#pragma once
+
+#include <cstddef>
+#include <optional>
+#include <string>
+#include <vector>
+
+// Sample volumes for trying out the viewer: raw byte grids of 64 layers x 128 rows x
+// 128 columns, one byte per cell (0 empty, 1 occupied).
+namespace volumes {
+
+inline constexpr int kLayers = 64;
+inline constexpr int kRows = 128;
+inline constexpr int kColumns = 128;
+inline constexpr std::size_t kVolumeBytes = std::size_t{kLayers} * kRows * kColumns;
+
+// The viewer's rotation axis runs vertically through this row and column; the shapes are
+// centred on it and on the middle layer so they spin in place.
+inline constexpr int kAxisRow = 64;
+inline constexpr int kAxisColumn = 64;
+inline constexpr int kCentreLayer = 32;
+
+inline constexpr int kSphereRadius = 30;
+inline constexpr int kShellThickness = 2;
+inline constexpr int kTorusMajorRadius = 40;
+inline constexpr int kTorusMinorRadius = 12;
+
+inline constexpr std::size_t CellIndex(int layer, int row, int column) {
+  return std::size_t(layer) * kRows * kColumns + std::size_t(row) * kColumns + std::size_t(column);
+}
+
+std::vector<unsigned char> Sphere();
+std::vector<unsigned char> HollowShell();
+// Ring lying in the horizontal plane around the rotation axis.
+std::vector<unsigned char> Torus();
+std::vector<unsigned char> FullBlock();
+std::vector<unsigned char> Empty();
+std::vector<unsigned char> SingleCellOnAxis();
+// Every cell occupied with probability `density`; the same seed gives the same bytes on
+// every platform and library version.
+std::vector<unsigned char> Noise(double density, unsigned seed);
+
+// Names: sphere, shell, torus, block, empty, cell, noise. `density` and `seed` are used by
+// noise only. Unknown names give nullopt.
+std::optional<std::vector<unsigned char>> ShapeByName(const std::string& name, double density,
+                                                      unsigned seed);
+
+// Writes through a temporary file in the same directory and renames it into place, so a
+// viewer watching `path` never sees a half-written file. Any size is accepted so that
+// deliberately truncated files can be produced too.
+bool WriteVolume(const std::string& path, const std::vector<unsigned char>& bytes,
+                 std::string* error);
+
+}  // namespace volumes
