@@ -2,6 +2,7 @@
 // id, docking sites for control bars and one view as its client.
 #pragma once
 
+#include "menu.h"
 #include "wnd.h"
 
 #include <memory>
@@ -44,6 +45,7 @@ public:
     BOOL PreCreateWindow(CREATESTRUCT& cs) override;
     HWND CreateNativeWindow(CREATESTRUCT& cs, CWnd* pParentWnd) override;
 
+    CMenu GetMenu() const;
     CView* GetActiveView() const { return m_pViewActive; }
     void SetActiveView(CView* pViewNew);
     CDocument* GetActiveDocument() const;

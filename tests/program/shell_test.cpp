@@ -1,0 +1,190 @@
+// The shell a person meets: caption, menu, toolbar, the About box and the controller.
+#include "program_session.h"
+
+#include "app/DRctrl.h"
+#include "resources/resource.h"
+
+#include "framework/control_bar.h"
+#include "framework/testing/toolkit_session.h"
+#include "framework/win_app.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+CToolBar* Toolbar()
+{
+    return static_cast<CToolBar*>(MainFrame()->GetControlBar(AFX_IDW_TOOLBAR));
+}
+
+struct MenuLine {
+    std::string text;
+    UINT id;
+    bool operator==(const MenuLine& other) const { return text == other.text && id == other.id; }
+};
+
+std::vector<std::pair<std::string, std::vector<MenuLine>>> MenuOnScreen()
+{
+    std::vector<std::pair<std::string, std::vector<MenuLine>>> menus;
+    const CMenu bar = MainFrame()->GetMenu();
+    for (int i = 0; i < bar.GetMenuItemCount(); ++i) {
+        const CMenu popup = bar.GetSubMenu(i);
+        std::vector<MenuLine> lines;
+        for (int j = 0; j < popup.GetMenuItemCount(); ++j)
+            lines.push_back({popup.GetMenuString(j).str(), popup.GetMenuItemID(j)});
+        menus.emplace_back(bar.GetMenuString(i).str(), lines);
+    }
+    return menus;
+}
+
+UINT MenuState(UINT nID)
+{
+    const CMenu bar = MainFrame()->GetMenu();
+    bar.UpdateItems();
+    return bar.GetMenuState(nID);
+}
+
+// Runs the About command while a person at the screen ends the box the given way.
+std::string RunAboutEndedBy(bool (*end)())
+{
+    std::string title;
+    bool ended = false;
+    AfxTestCallLater(200, [&] {
+        title = AfxTestModalDialogTitle();
+        ended = end();
+    });
+    MainFrame()->RouteCommand(ID_APP_ABOUT);
+    EXPECT_TRUE(ended);
+    return title;
+}
+
+}  // namespace
+
+TEST(Shell, CaptionIsTheProgramsName)
+{
+    EXPECT_EQ(MainFrame()->GetWindowText().str(), "Dorvane");
+}
+
+TEST(Shell, MenuIsExactlyTheTable)
+{
+    const decltype(MenuOnScreen()) expected = {
+        {"&File", {{"&Open", ID_FILE_OPEN}, {"&Play", ID_FILE_PLAY}, {"", 0}, {"E&xit", ID_APP_EXIT}}},
+        {"&View", {{"&Control", ID_CONTROL}, {"&Toolbar", ID_VIEW_TOOLBAR}}},
+        {"&Help", {{"&About Dorvane", ID_APP_ABOUT}}},
+    };
+    EXPECT_EQ(MenuOnScreen(), expected);
+}
+
+TEST(Shell, EveryMenuCommandIsAvailableAndTheChecksFollowTheirState)
+{
+    for (UINT id : {ID_FILE_OPEN, UINT(ID_FILE_PLAY), ID_APP_EXIT, UINT(ID_CONTROL), ID_VIEW_TOOLBAR, ID_APP_ABOUT})
+        EXPECT_FALSE(MenuState(id) & MF_GRAYED) << id;
+    EXPECT_TRUE(MenuState(ID_VIEW_TOOLBAR) & MF_CHECKED);
+    EXPECT_FALSE(MenuState(ID_FILE_PLAY) & MF_CHECKED);
+    MainFrame()->RouteCommand(ID_FILE_PLAY);
+    EXPECT_TRUE(MenuState(ID_FILE_PLAY) & MF_CHECKED);
+    MainFrame()->RouteCommand(ID_FILE_PLAY);
+    EXPECT_FALSE(MenuState(ID_FILE_PLAY) & MF_CHECKED);
+}
+
+TEST(Shell, ToolbarHasPlayThenAboutWithTheirTips)
+{
+    CToolBar* toolbar = Toolbar();
+    ASSERT_NE(toolbar, nullptr);
+    ASSERT_EQ(toolbar->GetButtonCount(), 2);
+    EXPECT_EQ(toolbar->GetItemID(0), static_cast<UINT>(ID_FILE_PLAY));
+    EXPECT_EQ(toolbar->GetItemID(1), static_cast<UINT>(ID_APP_ABOUT));
+    EXPECT_EQ(toolbar->GetButtonTip(0).str(), "Play");
+    EXPECT_EQ(toolbar->GetButtonTip(1).str(), "About");
+    EXPECT_TRUE(toolbar->GetBarStyle() & CBRS_TOOLTIPS);
+}
+
+TEST(Shell, PlayButtonShowsPressedWhilePlaying)
+{
+    MainFrame()->RouteCommand(ID_FILE_PLAY);
+    Pump(200);
+    EXPECT_TRUE(Toolbar()->IsButtonChecked(0));
+    EXPECT_FALSE(Toolbar()->IsButtonChecked(1));
+    MainFrame()->RouteCommand(ID_FILE_PLAY);
+    Pump(200);
+    EXPECT_FALSE(Toolbar()->IsButtonChecked(0));
+}
+
+TEST(Shell, ViewToolbarHidesAndShowsIt)
+{
+    ASSERT_TRUE(Toolbar()->IsVisible());
+    MainFrame()->RouteCommand(ID_VIEW_TOOLBAR);
+    EXPECT_FALSE(Toolbar()->IsVisible());
+    EXPECT_FALSE(MenuState(ID_VIEW_TOOLBAR) & MF_CHECKED);
+    MainFrame()->RouteCommand(ID_VIEW_TOOLBAR);
+    EXPECT_TRUE(Toolbar()->IsVisible());
+    EXPECT_TRUE(MenuState(ID_VIEW_TOOLBAR) & MF_CHECKED);
+}
+
+TEST(Shell, PaneKeysChangeNothing)
+{
+    View()->m_voxels.Clear();
+    const float angle = Angle();
+    for (UINT id : {ID_NEXT_PANE, ID_PREV_PANE})
+        MainFrame()->RouteCommand(id);
+    EXPECT_FLOAT_EQ(Angle(), angle);
+    EXPECT_EQ(View()->m_bPlaying, FALSE);
+    EXPECT_EQ(MainFrame()->GetWindowText().str(), "Dorvane");
+}
+
+TEST(Shell, AboutBoxEndsByOkEscapeOrTheCloseBox)
+{
+    const struct {
+        const char* how;
+        bool (*end)();
+    } cases[] = {
+        {"OK", [] { return AfxTestPressInModalDialog("OK"); }},
+        {"Escape", [] { return AfxTestPressEscapeInModalDialog(); }},
+        {"close box", [] { return AfxTestCloseModalDialog(); }},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(RunAboutEndedBy(c.end), "About Dorvane") << c.how;
+    EXPECT_TRUE(TakeMessages().empty());
+}
+
+TEST(Shell, TheVolumeTurnsOnWhileTheAboutBoxIsOpen)
+{
+    View()->m_voxels.Clear();
+    MainFrame()->RouteCommand(ID_FILE_PLAY);
+    const float before = Angle();
+    float during = before;
+    AfxTestCallLater(400, [&] {
+        during = Angle();
+        AfxTestPressInModalDialog("OK");
+    });
+    MainFrame()->RouteCommand(ID_APP_ABOUT);
+    MainFrame()->RouteCommand(ID_FILE_PLAY);
+    EXPECT_GE(during - before, 3.0f * 5);
+}
+
+TEST(Shell, ControlShowsOneControllerAtATime)
+{
+    MainFrame()->RouteCommand(ID_CONTROL);
+    CDRctrl* first = View()->m_pController;
+    ASSERT_NE(first, nullptr);
+    ASSERT_NE(first->m_hWnd, nullptr);
+    EXPECT_TRUE(first->IsWindowVisible());
+    EXPECT_EQ(first->GetWindowText().str(), "Contoroler");
+    ASSERT_NE(first->m_slider.m_hWnd, nullptr);
+    EXPECT_FALSE(first->m_slider.IsVertical());
+    EXPECT_EQ(first->m_slider.GetDlgCtrlID(), static_cast<UINT>(IDC_SLIDER_ROTATE_H));
+
+    for (int i = 0; i < 20; ++i)
+        MainFrame()->RouteCommand(ID_CONTROL);
+    Pump(100);
+    ASSERT_NE(View()->m_pController, nullptr);
+    EXPECT_TRUE(View()->m_pController->IsWindowVisible());
+    EXPECT_EQ(CWnd::FromHandle(View()->m_pController->m_hWnd), View()->m_pController);
+}
+
+TEST(Shell, AControllerWithoutAWindowIsNeverActivated)
+{
+    CDRctrl controller(View());
+    EXPECT_EQ(controller.SetActiveWindow(), nullptr);
+    EXPECT_EQ(controller.m_hWnd, nullptr);
+}
