@@ -1,0 +1,227 @@
+// Start-up and shut-down of the whole program, including the ways they can go wrong:
+// no pixel format, no toolbar picture, a window closed while the volume turns.
+#include "app/Cube.h"
+#include "document/Cubedoc.h"
+#include "resources/resource.h"
+#include "view/Cubeview.h"
+
+#include "framework/frame_wnd.h"
+#include "framework/resources.h"
+#include "framework/testing/toolkit_session.h"
+#include "platform/call_journal.h"
+#include "platform/drop_files.h"
+#include "platform/opengl_binding.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdlib>
+#include <fstream>
+#include <unistd.h>
+
+namespace {
+
+struct Shown {
+    std::string text;
+    std::string caption;
+    bool operator==(const Shown& other) const { return text == other.text && caption == other.caption; }
+};
+std::vector<Shown> g_shown;
+std::vector<std::string> g_trace;
+
+int Collect(const char* text, const char* caption, UINT)
+{
+    g_shown.push_back({text, caption});
+    return 1;
+}
+
+void CollectTrace(const std::string& line)
+{
+    g_trace.push_back(line);
+}
+
+CFrameWnd* MainFrame()
+{
+    return static_cast<CFrameWnd*>(AfxGetMainWnd());
+}
+
+CCubeView* View()
+{
+    return static_cast<CCubeView*>(MainFrame()->GetActiveView());
+}
+
+void CloseProgramWindow()
+{
+    if (MainFrame() != nullptr)
+        MainFrame()->SendMessage(WM_CLOSE);
+    AfxTestRunEventLoop(100);
+}
+
+std::size_t Position(const std::vector<std::string>& calls, const std::string& call)
+{
+    return static_cast<std::size_t>(std::find(calls.begin(), calls.end(), call) - calls.begin());
+}
+
+class Lifecycle : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        g_shown.clear();
+        g_trace.clear();
+        AfxSetMessageBoxHook(&Collect);
+        AfxSetTraceSink(&CollectTrace);
+    }
+    void TearDown() override
+    {
+        SetPixelFormatSeam(PixelFormatSeam());
+        JournalEnable(false);
+        CloseProgramWindow();
+        AfxResources() = AfxProgramResources();
+    }
+    // Start-up's New, as the program makes it: document, frame, view, initial update.
+    void StartAgain()
+    {
+        AfxGetApp()->OnFileNew();
+        AfxTestRunEventLoop(200);
+    }
+};
+
+}  // namespace
+
+TEST_F(Lifecycle, StartsWithAnEmptyVolumeUnderTheProgramsName)
+{
+    StartAgain();
+    ASSERT_NE(MainFrame(), nullptr);
+    EXPECT_TRUE(MainFrame()->IsWindowVisible());
+    EXPECT_EQ(MainFrame()->GetWindowText().str(), "Dorvane");
+    const VoxelGrid& document = View()->GetDocument()->m_voxels;
+    EXPECT_TRUE(std::all_of(document.cells.begin(), document.cells.end(), [](BYTE c) { return c == 0; }));
+    EXPECT_EQ(View()->m_voxels.cells, document.cells);
+    EXPECT_FLOAT_EQ(View()->m_eyeDistance, 4.5f);
+    EXPECT_NE(wglGetCurrentContext(), nullptr);
+    EXPECT_TRUE(g_shown.empty());
+}
+
+TEST_F(Lifecycle, WithoutAPixelFormatTheProgramRunsOnAndDrawsNothing)
+{
+    const struct {
+        PixelFormatSeam seam;
+        const char* message;
+        bool setTried;
+    } cases[] = {
+        {{true, false, nullptr}, "ChoosePixelFormat failed", false},
+        {{false, true, nullptr}, "SetPixelFormat failed", true},
+    };
+    for (const auto& c : cases) {
+        SetUp();
+        SetPixelFormatSeam(c.seam);
+        JournalEnable(true);
+        StartAgain();
+        const auto calls = JournalTake();
+        EXPECT_EQ(g_shown, (std::vector<Shown>{{c.message, "Dorvane"}}));
+        EXPECT_EQ(Position(calls, "SetPixelFormat") < calls.size(), c.setTried) << c.message;
+        EXPECT_EQ(Position(calls, "wglCreateContext"), calls.size()) << c.message;
+        ASSERT_NE(MainFrame(), nullptr) << c.message;
+        EXPECT_EQ(MainFrame()->GetWindowText().str(), "Dorvane");
+        EXPECT_EQ(wglGetCurrentContext(), nullptr);
+
+        // Frames still run, without a context to draw with, and say nothing.
+        const float angle = TheSceneState().wAngleY;
+        View()->SendMessage(WM_PAINT);
+        EXPECT_FLOAT_EQ(TheSceneState().wAngleY, angle + 3.0f);
+        // Dropped files are still taken.
+        char path[] = "/tmp/dorvane-drop-XXXXXX";
+        const int fd = mkstemp(path);
+        ASSERT_GE(fd, 0);
+        std::vector<char> ones(VoxelGrid::kCells, 1);
+        ASSERT_EQ(write(fd, ones.data(), ones.size()), static_cast<ssize_t>(ones.size()));
+        close(fd);
+        HDROP drop = MakeDrop({path});
+        View()->SendMessage(WM_DROPFILES, reinterpret_cast<WPARAM>(drop));
+        DragFinish(drop);
+        unlink(path);
+        EXPECT_EQ(View()->m_voxels[0], 1);
+        EXPECT_EQ(g_shown.size(), 1u);
+        TearDown();
+    }
+}
+
+TEST_F(Lifecycle, ClosingWhilePlayingStopsTheTimerBeforeTheContextGoes)
+{
+    for (bool playing : {true, false}) {
+        StartAgain();
+        if (playing)
+            MainFrame()->RouteCommand(ID_FILE_PLAY);
+        JournalEnable(true);
+        CloseProgramWindow();
+        const auto calls = JournalTake();
+        const std::size_t killed = Position(calls, "KillTimer 1");
+        ASSERT_LT(killed, calls.size()) << "playing " << playing;
+        EXPECT_LT(killed, Position(calls, "wglMakeCurrent none"));
+        EXPECT_LT(Position(calls, "wglMakeCurrent none"), Position(calls, "wglDeleteContext"));
+        EXPECT_LT(Position(calls, "wglDeleteContext"), calls.size());
+        EXPECT_EQ(AfxGetMainWnd(), nullptr);
+        EXPECT_EQ(wglGetCurrentContext(), nullptr);
+    }
+}
+
+TEST_F(Lifecycle, WithoutItsToolbarPictureNoFrameIsShown)
+{
+    static const unsigned char notABitmap[] = {'B', 'M', 0, 1, 2, 3};
+    const struct {
+        const char* what;
+        AfxBytes bitmap;
+    } cases[] = {{"missing", AfxBytes{}}, {"unreadable", AfxBytes{notABitmap, sizeof notABitmap}}};
+    for (const auto& c : cases) {
+        SetUp();
+        AfxResources().bitmaps[IDR_MAINFRAME] = c.bitmap;
+        StartAgain();
+        EXPECT_EQ(AfxGetMainWnd(), nullptr) << c.what;
+        EXPECT_EQ(g_shown, (std::vector<Shown>{{"Failed to create empty document.", "Dorvane"}})) << c.what;
+#ifdef _DEBUG
+        EXPECT_NE(std::find(g_trace.begin(), g_trace.end(), "Failed to create toolbar\n"), g_trace.end()) << c.what;
+#endif
+        EXPECT_EQ(wglGetCurrentContext(), nullptr) << c.what << ": the view made on the way is released";
+        // Start-up itself ends with failure rather than using a window that is not there.
+        EXPECT_FALSE(AfxGetApp()->InitInstance()) << c.what;
+        TearDown();
+    }
+}
+
+TEST_F(Lifecycle, ExitKeepsTheFilesOpenedMostRecently)
+{
+    StartAgain();
+    const std::string folder = std::getenv("XDG_CONFIG_HOME");
+    std::vector<std::string> paths;
+    for (int i = 0; i < 6; ++i) {
+        paths.push_back(folder + "/volume " + std::to_string(i));
+        std::ofstream(paths.back(), std::ios::binary) << std::string(VoxelGrid::kCells, '\0');
+        AfxGetApp()->GetRecentFileList()->Add(paths.back());
+    }
+    AfxGetApp()->SaveStdProfileSettings();
+    std::ifstream profile(folder + "/Dorvane/Dorvane.conf");
+    std::string text((std::istreambuf_iterator<char>(profile)), std::istreambuf_iterator<char>());
+    EXPECT_EQ(text, "[Recent File List]\nFile1=" + paths[5] + "\nFile2=" + paths[4] + "\nFile3=" + paths[3] +
+                        "\nFile4=" + paths[2] + "\n");
+}
+
+int main(int argc, char** argv)
+{
+    ::testing::InitGoogleTest(&argc, argv);
+    if (::testing::GTEST_FLAG(list_tests))
+        return RUN_ALL_TESTS();
+    char folder[] = "/tmp/dorvane-lifecycle-XXXXXX";
+    setenv("XDG_CONFIG_HOME", mkdtemp(folder), 1);
+    if (!AfxTestStartToolkit(argc, argv)) {
+        std::fprintf(stderr, "These tests need an X display ($DISPLAY).\n");
+        return 1;
+    }
+    AfxSetMessageBoxHook(&Collect);
+    // Start-up once, as the program does; each test then starts a new document and frame.
+    if (!AfxGetApp()->InitInstance())
+        return 1;
+    CloseProgramWindow();
+    const int result = RUN_ALL_TESTS();
+    AfxTestStopToolkit();
+    return result;
+}
