@@ -10,6 +10,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
@@ -129,6 +130,7 @@ int main(int argc, char** argv)
         return RUN_ALL_TESTS();
     char folder[] = "/tmp/dorvane-test-XXXXXX";
     g_folder = mkdtemp(folder);
+    chmod(folder, 0755);  // so that tests run as a user without rights reach their files
     setenv("XDG_CONFIG_HOME", g_folder.c_str(), 1);
     if (!AfxTestStartToolkit(argc, argv)) {
         std::fprintf(stderr, "These tests need an X display ($DISPLAY).\n");

@@ -1,0 +1,119 @@
+// A small program of the tests' own on the framework: an application, a document, a
+// view and resources, to try routing, windows and the OpenGL binding without Dorvane's.
+#include "framework_session.h"
+
+#include "framework/doc_template.h"
+#include "framework/resources.h"
+#include "framework/testing/toolkit_session.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <sys/stat.h>
+
+std::vector<std::string> g_handled;
+
+const AfxResourceModule& AfxProgramResources()
+{
+    static const AfxResourceModule resources{
+        {{kTestResource, AfxMenuResource{{{"&Test", {{1, "&One"}, {5, "&Five"}, {6, "&Six"}}}}}}},
+        {},
+        {{kTestResource, "test frame\n\nTest"}, {AFX_IDS_APP_TITLE, "Framework Test"}},
+        {},
+        {},
+        {},
+        {},
+    };
+    return resources;
+}
+
+IMPLEMENT_DYNCREATE(CTestDoc, CDocument)
+BEGIN_MESSAGE_MAP(CTestDoc, CDocument)
+    ON_COMMAND(1, OnOne)
+    ON_COMMAND(2, OnTwo)
+END_MESSAGE_MAP()
+void CTestDoc::OnOne() { g_handled.push_back("document 1"); }
+void CTestDoc::OnTwo() { g_handled.push_back("document 2"); }
+
+IMPLEMENT_DYNCREATE(CTestView, CView)
+BEGIN_MESSAGE_MAP(CTestView, CView)
+    ON_COMMAND(1, OnOne)
+    ON_COMMAND(7, OnSeven)
+    ON_COMMAND(7, OnSevenAgain)
+END_MESSAGE_MAP()
+void CTestView::OnOne() { g_handled.push_back("view 1"); }
+void CTestView::OnSeven() { g_handled.push_back("view 7, first entry"); }
+void CTestView::OnSevenAgain() { g_handled.push_back("view 7, second entry"); }
+
+IMPLEMENT_DYNCREATE(CTestFrame, CFrameWnd)
+BEGIN_MESSAGE_MAP(CTestFrame, CFrameWnd)
+    ON_COMMAND(1, OnOne)
+    ON_COMMAND(2, OnTwo)
+    ON_COMMAND(3, OnThree)
+    ON_UPDATE_COMMAND_UI(6, OnUpdateSix)
+END_MESSAGE_MAP()
+void CTestFrame::OnOne() { g_handled.push_back("frame 1"); }
+void CTestFrame::OnTwo() { g_handled.push_back("frame 2"); }
+void CTestFrame::OnThree() { g_handled.push_back("frame 3"); }
+void CTestFrame::OnUpdateSix(CCmdUI* pCmdUI)
+{
+    pCmdUI->Enable(FALSE);
+    pCmdUI->SetCheck(1);
+}
+
+BEGIN_MESSAGE_MAP(CTestApp, CWinApp)
+    ON_COMMAND(1, OnOne)
+    ON_COMMAND(2, OnTwo)
+    ON_COMMAND(3, OnThree)
+    ON_COMMAND(4, OnFour)
+END_MESSAGE_MAP()
+void CTestApp::OnOne() { g_handled.push_back("application 1"); }
+void CTestApp::OnTwo() { g_handled.push_back("application 2"); }
+void CTestApp::OnThree() { g_handled.push_back("application 3"); }
+void CTestApp::OnFour() { g_handled.push_back("application 4"); }
+
+BOOL CTestApp::InitInstance()
+{
+    AddDocTemplate(new CSingleDocTemplate(kTestResource, RUNTIME_CLASS(CTestDoc), RUNTIME_CLASS(CTestFrame),
+                                          RUNTIME_CLASS(CTestView)));
+    OnFileNew();
+    return m_pMainWnd != nullptr;
+}
+
+CTestApp theTestApp;
+
+CTestFrame* TestFrame()
+{
+    return static_cast<CTestFrame*>(AfxGetMainWnd());
+}
+
+CTestView* TestView()
+{
+    return static_cast<CTestView*>(TestFrame()->GetActiveView());
+}
+
+std::string TestFolder()
+{
+    return std::getenv("XDG_CONFIG_HOME");
+}
+
+int main(int argc, char** argv)
+{
+    ::testing::InitGoogleTest(&argc, argv);
+    if (::testing::GTEST_FLAG(list_tests))
+        return RUN_ALL_TESTS();
+    char folder[] = "/tmp/dorvane-framework-XXXXXX";
+    setenv("XDG_CONFIG_HOME", mkdtemp(folder), 1);
+    chmod(folder, 0755);  // so that tests run as a user without rights reach their files
+    if (!AfxTestStartToolkit(argc, argv)) {
+        std::fprintf(stderr, "These tests need an X display ($DISPLAY).\n");
+        return 1;
+    }
+    if (!theTestApp.InitInstance())
+        return 1;
+    AfxTestRunEventLoop(200);
+    const int result = RUN_ALL_TESTS();
+    TestFrame()->SendMessage(WM_CLOSE);
+    AfxTestStopToolkit();
+    return result;
+}

@@ -1,0 +1,141 @@
+// Binding OpenGL to a real window on the display: choosing and setting a pixel format,
+// describing it, and a context that is made current, draws and swaps.
+#include "framework_session.h"
+
+#include "framework/testing/toolkit_session.h"
+#include "platform/opengl_binding.h"
+
+#include <GL/gl.h>
+#include <gtest/gtest.h>
+
+namespace {
+
+PIXELFORMATDESCRIPTOR Wanted(DWORD flags, BYTE pixelType = PFD_TYPE_RGBA)
+{
+    PIXELFORMATDESCRIPTOR pfd{};
+    pfd.nSize = sizeof pfd;
+    pfd.nVersion = 1;
+    pfd.dwFlags = flags;
+    pfd.iPixelType = pixelType;
+    pfd.cColorBits = 24;
+    pfd.cDepthBits = 32;
+    return pfd;
+}
+
+const DWORD kWindowFlags = PFD_DRAW_TO_WINDOW | PFD_SUPPORT_OPENGL | PFD_DOUBLEBUFFER;
+
+// A child window of the test frame with a view's surface, fresh for each test, since a
+// window's pixel format is set once.
+class GLBinding : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        CCreateContext context;
+        surface = static_cast<CTestView*>(RUNTIME_CLASS(CTestView)->CreateObject());
+        ASSERT_TRUE(surface->Create(nullptr, nullptr, WS_CHILD | WS_VISIBLE, CRect(0, 0, 64, 48), TestFrame(), 99, &context));
+        dc = new CClientDC(surface);
+        AfxTestRunEventLoop(100);  // placed and sized on the display
+    }
+    void TearDown() override
+    {
+        SetPixelFormatSeam(PixelFormatSeam());
+        wglMakeCurrent(nullptr, nullptr);
+        delete dc;
+        surface->DestroyWindow();
+    }
+    CTestView* surface = nullptr;
+    CClientDC* dc = nullptr;
+};
+
+}  // namespace
+
+TEST_F(GLBinding, ChoosesAWindowFormatAndDescribesIt)
+{
+    const PIXELFORMATDESCRIPTOR wanted = Wanted(kWindowFlags);
+    const int format = ChoosePixelFormat(dc->GetSafeHdc(), &wanted);
+    ASSERT_GT(format, 0);
+    PIXELFORMATDESCRIPTOR described{};
+    const int count = DescribePixelFormat(dc->GetSafeHdc(), format, sizeof described, &described);
+    EXPECT_GE(count, format);
+    EXPECT_EQ(described.nSize, 40);
+    EXPECT_EQ(described.dwFlags & kWindowFlags, kWindowFlags);
+    EXPECT_FALSE(described.dwFlags & PFD_NEED_PALETTE);  // the display is true colour
+    EXPECT_EQ(described.iPixelType, PFD_TYPE_RGBA);
+    EXPECT_EQ(described.cColorBits, described.cRedBits + described.cGreenBits + described.cBlueBits);
+    EXPECT_EQ(described.cColorBits, 24);
+    EXPECT_GE(described.cDepthBits, 24);
+    // Each colour field has its own bits.
+    const unsigned red = ((1u << described.cRedBits) - 1) << described.cRedShift;
+    const unsigned green = ((1u << described.cGreenBits) - 1) << described.cGreenShift;
+    const unsigned blue = ((1u << described.cBlueBits) - 1) << described.cBlueShift;
+    EXPECT_EQ(red & green, 0u);
+    EXPECT_EQ(green & blue, 0u);
+    EXPECT_EQ(red | green | blue, 0xFFFFFFu);
+    EXPECT_EQ(DescribePixelFormat(dc->GetSafeHdc(), count + 1, sizeof described, &described), 0);
+    EXPECT_EQ(DescribePixelFormat(dc->GetSafeHdc(), 0, sizeof described, &described), 0);
+}
+
+TEST_F(GLBinding, NoFormatFitsAColourIndexRequestOnATrueColourDisplay)
+{
+    const PIXELFORMATDESCRIPTOR wanted = Wanted(kWindowFlags, PFD_TYPE_COLORINDEX);
+    EXPECT_EQ(ChoosePixelFormat(dc->GetSafeHdc(), &wanted), 0);
+}
+
+TEST_F(GLBinding, AWindowsFormatIsSetOnce)
+{
+    const PIXELFORMATDESCRIPTOR wanted = Wanted(kWindowFlags);
+    const int format = ChoosePixelFormat(dc->GetSafeHdc(), &wanted);
+    EXPECT_EQ(GetPixelFormat(dc->GetSafeHdc()), 0);
+    EXPECT_TRUE(SetPixelFormat(dc->GetSafeHdc(), format, &wanted));
+    EXPECT_EQ(GetPixelFormat(dc->GetSafeHdc()), format);
+    EXPECT_TRUE(SetPixelFormat(dc->GetSafeHdc(), format, &wanted));
+    EXPECT_FALSE(SetPixelFormat(dc->GetSafeHdc(), format + 1, &wanted));
+    EXPECT_EQ(GetPixelFormat(dc->GetSafeHdc()), format);
+    // A second device context on the same window sees the same format.
+    CClientDC another(surface);
+    EXPECT_EQ(GetPixelFormat(another.GetSafeHdc()), format);
+}
+
+TEST_F(GLBinding, TheSeamMakesChoosingOrSettingFail)
+{
+    const PIXELFORMATDESCRIPTOR wanted = Wanted(kWindowFlags);
+    SetPixelFormatSeam({true, false, nullptr});
+    EXPECT_EQ(ChoosePixelFormat(dc->GetSafeHdc(), &wanted), 0);
+    SetPixelFormatSeam({false, true, nullptr});
+    const int format = ChoosePixelFormat(dc->GetSafeHdc(), &wanted);
+    EXPECT_GT(format, 0);
+    EXPECT_FALSE(SetPixelFormat(dc->GetSafeHdc(), format, &wanted));
+    EXPECT_EQ(GetPixelFormat(dc->GetSafeHdc()), 0);
+    EXPECT_EQ(wglCreateContext(dc->GetSafeHdc()), nullptr);  // no format, no context
+}
+
+TEST_F(GLBinding, AContextIsMadeCurrentDrawsAndSwaps)
+{
+    const PIXELFORMATDESCRIPTOR wanted = Wanted(kWindowFlags);
+    ASSERT_TRUE(SetPixelFormat(dc->GetSafeHdc(), ChoosePixelFormat(dc->GetSafeHdc(), &wanted), &wanted));
+    HGLRC context = wglCreateContext(dc->GetSafeHdc());
+    ASSERT_NE(context, nullptr);
+    ASSERT_TRUE(wglMakeCurrent(dc->GetSafeHdc(), context));
+    EXPECT_EQ(wglGetCurrentContext(), context);
+    EXPECT_EQ(wglGetCurrentDC(), dc->GetSafeHdc());
+    const GLubyte* renderer = glGetString(GL_RENDERER);
+    ASSERT_NE(renderer, nullptr);
+    EXPECT_GT(std::string(reinterpret_cast<const char*>(renderer)).size(), 0u);
+
+    glViewport(0, 0, 64, 48);
+    glClearColor(1.0f, 0.0f, 0.0f, 1.0f);
+    glClear(GL_COLOR_BUFFER_BIT);
+    glFinish();
+    EXPECT_TRUE(SwapBuffers(wglGetCurrentDC()));
+    unsigned char pixel[3] = {};
+    glReadBuffer(GL_BACK);
+    glReadPixels(10, 10, 1, 1, GL_RGB, GL_UNSIGNED_BYTE, pixel);
+    EXPECT_EQ(pixel[0], 255);
+    EXPECT_EQ(pixel[1], 0);
+
+    EXPECT_TRUE(wglMakeCurrent(nullptr, nullptr));
+    EXPECT_EQ(wglGetCurrentContext(), nullptr);
+    EXPECT_EQ(wglGetCurrentDC(), nullptr);
+    EXPECT_FALSE(SwapBuffers(wglGetCurrentDC()));
+    EXPECT_TRUE(wglDeleteContext(context));
+}

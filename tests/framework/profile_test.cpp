@@ -1,0 +1,106 @@
+// The recent-file list in the profile: kept newest first, four at most, read and written
+// back safely whatever state the profile file is in.
+#include "framework_session.h"
+
+#include "framework/profile.h"
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+std::string Read(const std::string& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    return std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+}
+
+void Write(const std::string& path, const std::string& text)
+{
+    std::ofstream(path, std::ios::binary) << text;
+}
+
+}  // namespace
+
+TEST(Profile, KeepsTheNewestFourAndMovesAReopenedFileToTheFront)
+{
+    CRecentFileList list(4);
+    for (const char* path : {"/a", "/b", "/c", "/d", "/e", "/c"})
+        list.Add(path);
+    EXPECT_EQ(list.Files(), (std::vector<std::string>{"/c", "/e", "/d", "/b"}));
+}
+
+TEST(Profile, RoundTripsAnyPathAndKeepsOtherSettings)
+{
+    const std::string path = TestFolder() + "/round/trip.conf";
+    ::mkdir((TestFolder() + "/round").c_str(), 0700);
+    Write(path, "[Other]\nkey=value\n[Recent File List]\nFile1=/old\n");
+    CRecentFileList list(4);
+    for (const char* file : {"/plain", "/with space", "/with\nnewline", "/per%cent %0A"})
+        list.Add(file);
+    std::string error;
+    ASSERT_TRUE(list.WriteList(path, &error)) << error;
+    EXPECT_EQ(Read(path).rfind("[Other]\nkey=value\n", 0), 0u);
+    CRecentFileList again(4);
+    again.ReadList(path);
+    EXPECT_EQ(again.Files(), list.Files());
+}
+
+TEST(Profile, AProfileThatCannotBeReadGivesAnEmptyList)
+{
+    const std::string folder = TestFolder();
+    const struct {
+        const char* what;
+        std::string content;
+    } cases[] = {
+        {"empty", ""},
+        {"not text", std::string("\0\xff\xfe[Recent File List\n\x01=", 22)},
+        {"no section", "File1=/not/in/a/section\n"},
+        {"bad lines", "[Recent File List]\nFile=/x\nFile0=/y\nFile9=/z\nnonsense\nFile2=\n"},
+    };
+    for (const auto& c : cases) {
+        Write(folder + "/bad.conf", c.content);
+        CRecentFileList list(4);
+        list.ReadList(folder + "/bad.conf");
+        EXPECT_TRUE(list.Files().empty()) << c.what;
+    }
+    CRecentFileList missing(4);
+    missing.ReadList(folder + "/none.conf");
+    EXPECT_TRUE(missing.Files().empty());
+}
+
+TEST(Profile, AFailedWriteSaysWhyAndLeavesTheOldProfileWhole)
+{
+    const std::string folder = TestFolder() + "/locked";
+    ::mkdir(folder.c_str(), 0700);
+    const std::string path = folder + "/Test.conf";
+    Write(path, "[Recent File List]\nFile1=/kept\n");
+    ::chmod(folder.c_str(), 0500);
+    CRecentFileList list(4);
+    list.Add("/new");
+    std::string error;
+    // As a user without rights: root writes anywhere.
+    const bool asRoot = ::geteuid() == 0;
+    if (asRoot)
+        ASSERT_EQ(::seteuid(65534), 0);
+    const bool written = list.WriteList(path, &error);
+    if (asRoot)
+        ASSERT_EQ(::seteuid(0), 0);
+    ::chmod(folder.c_str(), 0700);
+    EXPECT_FALSE(written);
+    EXPECT_NE(error.find(path), std::string::npos) << error;
+    EXPECT_EQ(Read(path), "[Recent File List]\nFile1=/kept\n");
+
+    // A file where a folder should be.
+    Write(TestFolder() + "/plainfile", "x");
+    EXPECT_FALSE(list.WriteList(TestFolder() + "/plainfile/Test.conf", &error));
+    EXPECT_FALSE(error.empty());
+}
+
+TEST(Profile, LivesInTheDesktopsConfigurationFolder)
+{
+    EXPECT_EQ(AfxProfilePath("Dorvane"), TestFolder() + "/Dorvane/Dorvane.conf");
+}

@@ -1,0 +1,101 @@
+// Commands go to the view, its document, the frame and the application, in that order;
+// the first handler wins. Update requests take the same road.
+#include "framework_session.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+class RecordedState : public CCmdUI {
+public:
+    explicit RecordedState(UINT nID) { m_nID = nID; }
+    void Enable(BOOL bOn) override
+    {
+        CCmdUI::Enable(bOn);
+        enabled = bOn;
+    }
+    void SetCheck(int nCheck) override { checked = nCheck; }
+    int enabled = -1;
+    int checked = -1;
+};
+
+}  // namespace
+
+TEST(Routing, TheFirstHandlerOnTheRoadWins)
+{
+    const struct {
+        UINT id;
+        std::vector<std::string> handled;
+    } cases[] = {
+        {1, {"view 1"}},         // everyone handles it
+        {2, {"document 2"}},     // all but the view
+        {3, {"frame 3"}},        // frame and application
+        {4, {"application 4"}},  // the application alone
+        {5, {}},                 // nobody
+        {7, {"view 7, first entry"}},
+    };
+    for (const auto& c : cases) {
+        g_handled.clear();
+        TestFrame()->RouteCommand(c.id);
+        EXPECT_EQ(g_handled, c.handled) << "command " << c.id;
+    }
+}
+
+TEST(Routing, UpdatesEnableWhatHasAHandlerAndAskTheUpdateHandlerFirst)
+{
+    const struct {
+        UINT id;
+        int enabled, checked;
+    } cases[] = {
+        {1, TRUE, -1},   // handled, no update handler: available
+        {4, TRUE, -1},   // handled by the application only
+        {5, FALSE, -1},  // no handler at all: greyed
+        {6, FALSE, 1},   // the update handler decides
+    };
+    for (const auto& c : cases) {
+        RecordedState state(c.id);
+        TestFrame()->RouteUpdate(&state);
+        EXPECT_EQ(state.enabled, c.enabled) << "command " << c.id;
+        EXPECT_EQ(state.checked, c.checked) << "command " << c.id;
+    }
+    EXPECT_TRUE(g_handled.empty() || g_handled.back() != "view 1");
+}
+
+TEST(Routing, TheMenuShowsWhatTheUpdatesSay)
+{
+    const CMenu popup = TestFrame()->GetMenu().GetSubMenu(0);
+    popup.UpdateItems();
+    EXPECT_EQ(popup.GetMenuState(1), 0u);
+    EXPECT_EQ(popup.GetMenuState(5), MF_GRAYED);
+    EXPECT_EQ(popup.GetMenuState(6), MF_GRAYED | MF_CHECKED);
+}
+
+TEST(Routing, WindowMessagesFindTheirHandlerThroughTheChain)
+{
+    // The test view maps no paint of its own: the view class's handler paints.
+    LRESULT result = 0;
+    EXPECT_TRUE(TestView()->OnWndMsg(WM_PAINT, 0, 0, &result));
+    EXPECT_FALSE(TestView()->OnWndMsg(WM_TIMER, 1, 0, &result));
+}
+
+TEST(RuntimeClass, RecordsNameBaseSchemaAndCreation)
+{
+    const CRuntimeClass* record = RUNTIME_CLASS(CTestDoc);
+    EXPECT_STREQ(record->m_lpszClassName, "CTestDoc");
+    EXPECT_EQ(record->m_wSchema, 0xFFFFu);
+    EXPECT_EQ(record->m_pBaseClass, RUNTIME_CLASS(CDocument));
+    CObject* made = record->CreateObject();
+    ASSERT_NE(made, nullptr);
+    EXPECT_EQ(made->GetRuntimeClass(), record);
+    EXPECT_TRUE(made->IsKindOf(RUNTIME_CLASS(CCmdTarget)));
+    EXPECT_FALSE(made->IsKindOf(RUNTIME_CLASS(CView)));
+    EXPECT_EQ(STATIC_DOWNCAST(CDocument, made), static_cast<CDocument*>(static_cast<CTestDoc*>(made)));
+    delete made;
+    EXPECT_EQ(RUNTIME_CLASS(CWnd)->CreateObject(), nullptr);  // not made dynamically
+}
+
+TEST(Frame, CaptionComesFromTheDocumentStringAndTheDocumentsName)
+{
+    // A frame that adds the document's title to its caption.
+    EXPECT_EQ(TestFrame()->GetWindowText().str(), "Untitled - test frame");
+}
