@@ -113,7 +113,6 @@ BOOL CFrameWnd::LoadFrame(UINT nIDResource, DWORD dwDefaultStyle, CWnd* pParentW
     if (!Create(nullptr, title.c_str(), dwDefaultStyle, rect, pParentWnd, 0, pContext))
         return FALSE;  // the frame object is gone with its window
     m_pCreateContext = nullptr;
-    BuildMenuBar();
     return TRUE;
 }
 
@@ -165,7 +164,7 @@ void CFrameWnd::BuildMenuBar()
 {
     const auto& menus = AfxResources().menus;
     auto found = menus.find(m_nIDResource);
-    if (found == menus.end() || m_hWnd == nullptr)
+    if (found == menus.end())
         return;
     auto* bar = new wxMenuBar;
     for (const AfxPopupMenu& popup : found->second.popups) {
@@ -231,8 +230,10 @@ void CFrameWnd::InitialUpdateFrame(CDocument* pDoc, BOOL bMakeVisible)
 {
     if (m_pViewActive == nullptr && pDoc != nullptr && !pDoc->GetViews().empty())
         SetActiveView(pDoc->GetViews().front());
-    // Now that commands reach the view, the menu can tell which items carry a check.
-    BuildMenuBar();
+    // Made once commands reach the view, so that the menu can tell which items carry a
+    // check; and only once, since a frame takes one menu bar for its life.
+    if (NativeFrame(m_hWnd)->GetMenuBar() == nullptr)
+        BuildMenuBar();
     if (pDoc != nullptr)
         for (CView* pView : pDoc->GetViews())
             pView->OnInitialUpdate();

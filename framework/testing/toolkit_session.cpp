@@ -68,6 +68,11 @@ void AfxTestStopToolkit()
     wxEntryCleanup();
 }
 
+void AfxTestRunEventLoopOnce()
+{
+    RunOnePass();
+}
+
 void AfxTestRunEventLoop(int milliseconds)
 {
     AfxTestRunEventLoopUntil([] { return false; }, milliseconds);

@@ -9,7 +9,9 @@
 bool AfxTestStartToolkit(int& argc, char** argv);
 void AfxTestStopToolkit();
 
-// Runs the event loop (toolkit events, posted messages, idle handling) for the time given.
+// Runs the event loop (toolkit events, posted messages, idle handling) once round, or for
+// the time given.
+void AfxTestRunEventLoopOnce();
 void AfxTestRunEventLoop(int milliseconds);
 // Runs it until done() holds or the time is up; whether done() held.
 bool AfxTestRunEventLoopUntil(const std::function<bool()>& done, int timeoutMilliseconds);

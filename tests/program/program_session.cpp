@@ -75,6 +75,7 @@ std::string WriteFile(const std::string& name, const std::vector<unsigned char>&
 void OpenThroughFileOpen(const std::string& path)
 {
     g_chosenPath = path;
+    CWinApp::SetFileChooser(&ChooseFile);
     MainFrame()->RouteCommand(ID_FILE_OPEN);
 }
 

@@ -1,0 +1,30 @@
+#!/usr/bin/env bash
+# At start: the caption, a black view and a toolbar of two buttons; the command line is
+# not read, so a volume named there opens nothing.
+source "$(dirname "$0")/lib.sh"
+
+volume sphere "$DATA/sphere.vol"
+
+# arguments              | case
+starts=(
+  "                      | plain start"
+  "$DATA/sphere.vol      | a volume named on the command line"
+)
+
+n=0
+for row in "${starts[@]}"; do
+  IFS='|' read -r args what <<<"$row"
+  what=$(echo $what)
+  n=$((n + 1))
+  note "$what"
+  # shellcheck disable=SC2086 # the arguments are words
+  start_app $args
+  settle
+  picture=$(shot "start-$n")
+  expect_caption "Dorvane"
+  expect_black_view "$picture" "at start ($what)"
+  buttons=$(toolbar_glyphs "$picture")
+  [ "$buttons" = 2 ] || fail "expected two buttons on the toolbar ($what); saw $buttons in $(basename "$picture")"
+  stop_app
+done
+echo "PASS"

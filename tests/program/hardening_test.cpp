@@ -1,0 +1,189 @@
+// Files that are odd in every way a person's disk can make them, through both roads,
+// and thousands of random ones checked against a decoder of the test's own.
+#include "program_session.h"
+
+#include "framework/wait_cursor.h"
+#include "framework/win_app.h"
+
+#include <gtest/gtest.h>
+
+#include <fcntl.h>
+#include <random>
+#include <signal.h>
+#include <sys/wait.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+constexpr std::size_t kVolume = VoxelGrid::kCells;
+
+std::vector<unsigned char> Pattern(std::size_t size, unsigned seed)
+{
+    std::mt19937 random(seed);
+    std::vector<unsigned char> bytes(size);
+    for (auto& b : bytes)
+        b = random() % 3 == 0 ? static_cast<unsigned char>(random()) : 0;
+    return bytes;
+}
+
+// The rule, written again here: nonzero bytes are occupied cells, the first 1,048,576 count.
+std::array<BYTE, kVolume> Expected(const std::vector<unsigned char>& bytes)
+{
+    std::array<BYTE, kVolume> cells{};
+    for (std::size_t i = 0; i < std::min(bytes.size(), kVolume); ++i)
+        cells[i] = bytes[i] ? 1 : 0;
+    return cells;
+}
+
+std::string Caption()
+{
+    return MainFrame()->GetWindowText().str();
+}
+
+std::string g_pathToSpoil;
+void (*g_spoil)(const std::string&) = nullptr;
+CString ChooseThenSpoil()
+{
+    g_spoil(g_pathToSpoil);
+    return CString(g_pathToSpoil);
+}
+
+}  // namespace
+
+TEST(Hardening, PathsOfEveryShapeLoadOnBothRoads)
+{
+    const std::string folder = TemporaryFolder();
+    const std::string deep = folder + "/" + std::string(200, 'd') + "/" + std::string(200, 'e');
+    ::mkdir((folder + "/" + std::string(200, 'd')).c_str(), 0755);
+    ::mkdir(deep.c_str(), 0755);
+    const std::string names[] = {
+        "with spaces in it", "quotes \" and ' too", "non-ASCII \xC3\xA9t\xC3\xA9 \xE4\xBD\x93\xE7\xA7\xAF",
+        "a\nnewline", std::string(200, 'd') + "/" + std::string(200, 'e') + "/" + std::string(250, 'f'),
+    };
+    unsigned seed = 1;
+    for (const std::string& name : names) {
+        const auto bytes = Pattern(kVolume, seed++);
+        const std::string path = WriteFile(name, bytes);
+        OpenThroughFileOpen(path);
+        EXPECT_TRUE(TakeMessages().empty()) << name;
+        EXPECT_EQ(Document()->m_voxels.cells, Expected(bytes)) << name;
+        DropOnView({WriteFile(name, Pattern(kVolume, seed))});
+        EXPECT_TRUE(TakeMessages().empty()) << name;
+        EXPECT_EQ(View()->m_voxels.cells, Expected(Pattern(kVolume, seed++))) << name;
+        EXPECT_EQ(Caption(), path) << name;
+    }
+}
+
+TEST(Hardening, APathTooLongIsRefusedInWords)
+{
+    const std::string caption = Caption();
+    const std::string path = TemporaryFolder() + "/" + std::string(5000, 'x');
+    OpenThroughFileOpen(path);
+    DropOnView({path});
+    const std::string message = "Cannot open \"" + path + "\": the path is too long or loops.";
+    EXPECT_EQ(TakeMessages(), (std::vector<std::string>{message, message}));
+    EXPECT_EQ(Caption(), caption);
+}
+
+TEST(Hardening, AHugeSparseFileLoadsItsFirstMegabyteOnly)
+{
+    const std::string path = WriteFile("huge", Pattern(kVolume, 99));
+    const int fd = ::open(path.c_str(), O_WRONLY);
+    ASSERT_GE(fd, 0);
+    ASSERT_EQ(::ftruncate(fd, 4LL << 30), 0);
+    ::close(fd);
+    OpenThroughFileOpen(path);
+    EXPECT_TRUE(TakeMessages().empty());
+    EXPECT_EQ(Document()->m_voxels.cells, Expected(Pattern(kVolume, 99)));
+    DropOnView({path});
+    EXPECT_EQ(View()->m_voxels.cells, Expected(Pattern(kVolume, 99)));
+    ::unlink(path.c_str());
+}
+
+TEST(Hardening, AFileThatChangesAfterItWasChosen)
+{
+    const struct {
+        const char* what;
+        void (*spoil)(const std::string&);
+        std::string reason;
+    } cases[] = {
+        {"deleted", [](const std::string& p) { ::unlink(p.c_str()); }, "\": there is no such file."},
+        {"truncated", [](const std::string& p) { ::truncate(p.c_str(), 100); },
+         "\": the file ends too soon, after 100 bytes."},
+    };
+    for (const auto& c : cases) {
+        OpenThroughFileOpen(WriteFile("steady", Pattern(kVolume, 5)));
+        const auto shown = View()->m_voxels.cells;
+        g_pathToSpoil = WriteFile("changing", Pattern(kVolume, 6));
+        g_spoil = c.spoil;
+        CWinApp::SetFileChooser(&ChooseThenSpoil);
+        MainFrame()->RouteCommand(ID_FILE_OPEN);
+        const auto messages = TakeMessages();
+        ASSERT_EQ(messages.size(), 1u) << c.what;
+        EXPECT_NE(messages[0].find(g_pathToSpoil + c.reason), std::string::npos) << messages[0];
+        EXPECT_EQ(View()->m_voxels.cells, shown) << c.what;
+        EXPECT_EQ(AfxWaitCursorLevel(), 0);
+    }
+    OpenThroughFileOpen(WriteFile("restore chooser", Pattern(kVolume, 7)));
+}
+
+TEST(Hardening, AFifoWithASlowWriterNeverBlocks)
+{
+    const std::string fifo = TemporaryFolder() + "/slow pipe";
+    ::unlink(fifo.c_str());
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    // A writer that holds the pipe open and sends a byte now and then.
+    const pid_t writer = ::fork();
+    if (writer == 0) {
+        const int fd = ::open(fifo.c_str(), O_WRONLY);
+        for (int i = 0; i < 50 && fd >= 0; ++i) {
+            ::write(fd, "x", 1);
+            ::usleep(100000);
+        }
+        ::_exit(0);
+    }
+    ::usleep(50000);
+    TakeMessages();
+    OpenThroughFileOpen(fifo);
+    DropOnView({fifo});
+    const std::string message =
+        "Cannot open \"" + fifo + "\": it is not a regular file (a pipe, a device or a socket).";
+    EXPECT_EQ(TakeMessages(), (std::vector<std::string>{message, message}));
+    ::kill(writer, SIGKILL);
+    ::waitpid(writer, nullptr, 0);
+}
+
+TEST(Hardening, RandomFilesDecodeByTheRuleOnBothRoads)
+{
+    std::mt19937 random(20261206);
+    int inputs = 0;
+    for (int round = 0; round < 150; ++round) {
+        // Lengths from nothing to two megabytes, crowded around the volume's own size.
+        std::size_t length = random() % (2 * kVolume + 1);
+        if (round % 3 == 0)
+            length = kVolume - 8 + random() % 17;
+        std::vector<unsigned char> bytes(length, 0);
+        const std::size_t nonzero = length == 0 ? 0 : random() % 2000;
+        for (std::size_t i = 0; i < nonzero; ++i)
+            bytes[random() % length] = static_cast<unsigned char>(1 + random() % 255);
+        const std::string path = WriteFile("random", bytes);
+
+        const auto viewBefore = View()->m_voxels.cells;
+        OpenThroughFileOpen(path);
+        const auto opened = TakeMessages();
+        if (length >= kVolume) {
+            EXPECT_TRUE(opened.empty()) << "length " << length;
+            EXPECT_EQ(View()->m_voxels.cells, Expected(bytes)) << "length " << length;
+        } else {
+            EXPECT_EQ(opened.size(), 1u) << "length " << length;
+            EXPECT_EQ(View()->m_voxels.cells, viewBefore) << "length " << length;
+        }
+        DropOnView({path});
+        EXPECT_EQ(TakeMessages(), std::vector<std::string>{}) << "dropped, length " << length;
+        EXPECT_EQ(View()->m_voxels.cells, Expected(bytes)) << "dropped, length " << length;
+        inputs += 2;
+    }
+    EXPECT_EQ(AfxWaitCursorLevel(), 0);
+    std::printf("random inputs tried: %d\n", inputs);
+}

@@ -1,0 +1,157 @@
+// Long runs: many frames, loads, resizes, dialogs and controllers in a row, with the
+// program's memory measured at the start and the end.
+#include "program_session.h"
+
+#include "app/DRctrl.h"
+#include "platform/message_queue.h"
+#include "resources/resource.h"
+
+#include "framework/testing/toolkit_session.h"
+#include "framework/win_app.h"
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <random>
+
+namespace {
+
+long ResidentKiB()
+{
+    std::ifstream status("/proc/self/status");
+    for (std::string line; std::getline(status, line);)
+        if (line.rfind("VmRSS:", 0) == 0)
+            return std::stol(line.substr(6));
+    return -1;
+}
+
+void Report(const char* run, long startKiB, long endKiB)
+{
+    std::printf("%s: resident %ld KiB at the start, %ld KiB at the end\n", run, startKiB, endKiB);
+}
+
+// One timer tick, through the event loop as the timer's own would come.
+void Tick()
+{
+    PostMessage(View()->m_hWnd, WM_TIMER, 1, 0);
+    AfxTestRunEventLoopOnce();
+}
+
+}  // namespace
+
+// Unoptimised builds walk the grid ten times slower; they run a quarter of the frames.
+#ifdef _DEBUG
+constexpr int kFrames = 5000;
+#else
+constexpr int kFrames = 20000;
+#endif
+
+TEST(LongRun, TwentyThousandFramesKeepMemoryFlat)
+{
+    // A small window: the swap of each frame is most of its cost.
+    MainFrame()->MoveWindow(0, 0, 200, 160);
+    Pump(200);
+    View()->m_voxels.Clear();
+    View()->m_voxels[VoxelGrid::Index(32, 64, 64)] = 1;
+    for (int i = 0; i < 500; ++i)
+        Tick();
+    const long start = ResidentKiB();
+    const float angle = Angle();
+    for (int i = 0; i < kFrames; ++i)
+        Tick();
+    const long end = ResidentKiB();
+    Report((std::to_string(kFrames) + " frames").c_str(), start, end);
+    MainFrame()->MoveWindow(0, 0, 640, 480);
+    Pump(200);
+    EXPECT_GE(Angle(), angle + kFrames * 3.0f);  // paints of the resize may add their own
+    // What grows is the toolkit's and the driver's caches settling, not a cost per frame.
+    EXPECT_LT(end - start, 4096);
+}
+
+TEST(LongRun, AThousandDropsAndOpensInTurn)
+{
+    const std::string first = WriteFile("first", std::vector<unsigned char>(VoxelGrid::kCells, 1));
+    std::vector<unsigned char> second(VoxelGrid::kCells, 0);
+    second[12345] = 9;
+    const std::string other = WriteFile("second", second);
+    const long start = ResidentKiB();
+    for (int i = 0; i < 500; ++i) {
+        DropOnView({other});
+        ASSERT_EQ(View()->m_voxels[12345], 1);
+        ASSERT_EQ(View()->m_voxels[0], 0);
+        OpenThroughFileOpen(first);
+        ASSERT_EQ(View()->m_voxels[0], 1);
+    }
+    const long end = ResidentKiB();
+    Report("1,000 drops and opens", start, end);
+    EXPECT_TRUE(TakeMessages().empty());
+    EXPECT_LT(end - start, 4096);
+}
+
+TEST(LongRun, AResizeStormWhilePlaying)
+{
+    View()->m_voxels.Clear();
+    MainFrame()->RouteCommand(ID_FILE_PLAY);
+    std::mt19937 random(7);
+    for (int i = 0; i < 300; ++i) {
+        MainFrame()->MoveWindow(0, 0, 200 + random() % 600, 150 + random() % 450);
+        Pump(2);
+    }
+    MainFrame()->MoveWindow(0, 0, 640, 480);
+    Pump(200);
+    MainFrame()->RouteCommand(ID_FILE_PLAY);
+    CRect client;
+    View()->GetClientRect(&client);
+    EXPECT_EQ(View()->m_clientRect.right, client.right);
+    EXPECT_EQ(View()->m_clientRect.bottom, client.bottom);
+}
+
+TEST(LongRun, AboutAHundredTimesWhilePlaying)
+{
+    View()->m_voxels.Clear();
+    MainFrame()->RouteCommand(ID_FILE_PLAY);
+    const float before = Angle();
+    int closed = 0;
+    for (int i = 0; i < 100; ++i) {
+        AfxTestCallLater(20, [&] { closed += AfxTestPressInModalDialog("OK") ? 1 : 0; });
+        MainFrame()->RouteCommand(ID_APP_ABOUT);
+    }
+    MainFrame()->RouteCommand(ID_FILE_PLAY);
+    EXPECT_EQ(closed, 100);
+    EXPECT_GT(Angle(), before);
+}
+
+TEST(LongRun, ControlAThousandTimes)
+{
+    MainFrame()->RouteCommand(ID_CONTROL);
+    Pump(50);
+    const long start = ResidentKiB();
+    for (int i = 0; i < 1000; ++i) {
+        MainFrame()->RouteCommand(ID_CONTROL);
+        if (i % 50 == 0)
+            Pump(5);  // let windows that went be deleted
+    }
+    Pump(200);
+    const long end = ResidentKiB();
+    Report("1,000 View, Control", start, end);
+    ASSERT_NE(View()->m_pController, nullptr);
+    EXPECT_TRUE(View()->m_pController->IsWindowVisible());
+    EXPECT_LT(end - start, 8192);
+}
+
+TEST(LongRun, PlayTakesEffectWithinOneFrameOfTheFullBlock)
+{
+    View()->m_voxels.cells.fill(1);
+    const float start = Angle();
+    MainFrame()->RouteCommand(ID_FILE_PLAY);
+    ASSERT_TRUE(AfxTestRunEventLoopUntil([start] { return Angle() > start; }, 60000));
+    float whenAsked = 0.0f;
+    AfxTestCallSoon([&] {
+        whenAsked = Angle();
+        MainFrame()->RouteCommand(ID_FILE_PLAY);
+    });
+    ASSERT_TRUE(AfxTestRunEventLoopUntil([] { return View()->m_bPlaying == FALSE; }, 60000));
+    Pump(100);
+    EXPECT_LE(Angle() - whenAsked, 3.0f);
+    View()->m_voxels.Clear();
+}
