@@ -423,8 +423,7 @@ int CWnd::MessageBox(LPCSTR lpszText, LPCSTR lpszCaption, UINT nType)
     if (g_messageBoxHook != nullptr)
         return g_messageBoxHook(lpszText, caption, nType);
     long style = wxOK | wxCENTRE;
-    if ((nType & MB_ICONEXCLAMATION) == MB_ICONEXCLAMATION)
-        style |= wxICON_EXCLAMATION;
+    style |= (nType & MB_ICONEXCLAMATION) == MB_ICONEXCLAMATION ? wxICON_EXCLAMATION : wxICON_NONE;
     wxWindow* owner = m_hWnd != nullptr ? NativeWindow(m_hWnd) : nullptr;
     wxMessageDialog dialog(owner, FromUtf8(lpszText), FromUtf8(caption), style);
     dialog.ShowModal();

@@ -195,7 +195,9 @@ caption_is() { [ "$(caption)" = "$1" ]; }
 
 # shot NAME [WINDOW]: screenshot of the window (the main one by default), kept as NAME.png.
 shot() {
-  local file="$ART/$1.png"
+  local file
+  # ImageMagick reads %, [ and such in a file name as formats, so names keep to plain characters.
+  file="$ART/$(printf '%s' "$1" | tr -c 'A-Za-z0-9._+-' '_').png"
   x import -window "${2:-$MAIN}" "$file"
   echo "$file"
 }
@@ -288,17 +290,38 @@ expect_new_message() { # expect_new_message COUNT_BEFORE TEXT: a message since t
 
 view_top() { local g; g=$(view_geometry); echo "${g##*+}"; }
 
-# toolbar_glyphs IMAGE [TOP]: how many button pictures the strip above the view (or above
-# row TOP) holds, counted as runs of columns with dark or strongly coloured pixels (the
-# grip's dots are narrower).
-toolbar_glyphs() {
+# The strip above the view (or above row TOP) where the toolbar's button pictures are,
+# as columns: 1 where a column holds dark or strongly coloured pixels, else 0.
+toolbar_columns() { # toolbar_columns IMAGE [TOP]
   local top width
   top=${2:-$(view_top)}
   width=$(x identify -format '%w' "$1")
   x convert "$1" -crop "${width}x20+0+$((top - 24))" +repage \
     -fx '(lightness < 0.4 || saturation > 0.5) ? 1 : 0' -scale "${width}x1!" -threshold 0 txt:- |
-    awk 'NR > 1 { if ($0 ~ /#FFFFFF/) run++; else { if (run >= 4) n++; run = 0 } }
-         END { if (run >= 4) n++; print n + 0 }'
+    awk 'NR > 1 { print ($0 ~ /#FFFFFF/) ? 1 : 0 }'
+}
+
+# Runs of at least 4 marked columns, as "FIRST LAST" (the grip's dots are narrower).
+glyph_runs() {
+  awk '{ if ($1) { if (!run) first = NR - 1; run++ } else { if (run >= 4) print first, NR - 2; run = 0 } }
+       END { if (run >= 4) print first, NR - 1 }'
+}
+
+toolbar_glyphs() { # toolbar_glyphs IMAGE [TOP]: how many button pictures the toolbar shows
+  toolbar_columns "$@" | glyph_runs | wc -l
+}
+
+# click_toolbar_button N: clicks the middle of the Nth button picture, as a person would.
+click_toolbar_button() {
+  local picture run top first last
+  picture=$(shot toolbar-to-click)
+  top=$(view_top)
+  run=$(toolbar_columns "$picture" "$top" | glyph_runs | sed -n "$1p")
+  [ -n "$run" ] || fail "expected a button $1 on the toolbar to click; $(basename "$picture") shows $(toolbar_glyphs "$picture" "$top")"
+  read -r first last <<<"$run"
+  x xdotool mousemove --window "$MAIN" $(((first + last) / 2)) $((top - 14)) click 1
+  # Away again, so that no hover or tooltip is left over the toolbar.
+  x xdotool mousemove --window "$MAIN" 400 $((top + 100))
 }
 
 # Every frame the view draws turns the volume 3 degrees, repaints included, so a still
@@ -388,5 +411,38 @@ compared() { # compared VALUE above|over|at BOUND
     above) [ "$1" -lt "$3" ] ;;
     over) [ "$1" -gt "$3" ] ;;
     at) [ "$1" -eq "$3" ] ;;
+  esac
+}
+
+app_gone() { ! kill -0 "$APP_PID" 2>/dev/null || [ "$(ps -o stat= -p "$APP_PID")" = Z ]; }
+
+# exit_by_menu WHEN: File, Exit must end the viewer within 5 s with status 0, asking nothing.
+exit_by_menu() {
+  local status=0 w shown=""
+  menu f x
+  if ! wait_until 5 app_gone; then
+    for w in $(x xdotool search --all --onlyvisible --pid "$APP_PID" --name '' 2>/dev/null); do
+      shown+=" \"$(title_of "$w")\""
+    done
+    fail "expected the viewer to end within 5 s of File, Exit $1; it still runs, showing${shown:- nothing}"
+  fi
+  wait "$APP_PID" || status=$?
+  APP_PID=""
+  [ "$status" = 0 ] || fail "expected exit status 0 from File, Exit $1; saw $status"
+}
+
+# play_by MENU|TOOLBAR: File, Play, or the toolbar's first button.
+play_by() {
+  case $1 in
+    menu) menu f p ;;
+    toolbar) click_toolbar_button 1 ;;
+  esac
+}
+
+# about_by MENU|TOOLBAR: Help, About, or the toolbar's second button.
+about_by() {
+  case $1 in
+    menu) menu h a ;;
+    toolbar) click_toolbar_button 2 ;;
   esac
 }

@@ -9,6 +9,7 @@ volume sphere "$DATA/sphere.vol"
 starts=(
   "                      | plain start"
   "$DATA/sphere.vol      | a volume named on the command line"
+  "$DATA/missing.vol     | a missing file named on the command line"
 )
 
 n=0
@@ -23,6 +24,7 @@ for row in "${starts[@]}"; do
   picture=$(shot "start-$n")
   expect_caption "Dorvane"
   expect_black_view "$picture" "at start ($what)"
+  [ "$(message_count)" = 0 ] || fail "expected no message box at start ($what); saw: $(messages)"
   buttons=$(toolbar_glyphs "$picture")
   [ "$buttons" = 2 ] || fail "expected two buttons on the toolbar ($what); saw $buttons in $(basename "$picture")"
   stop_app

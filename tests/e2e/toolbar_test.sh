@@ -5,11 +5,11 @@ source "$(dirname "$0")/lib.sh"
 start_app
 settle
 shown=$(shot toolbar-shown)
-IFS='x+' read -r width height _ top <<<"$(view_geometry)"
+IFS='x+' read -r width height left top <<<"$(view_geometry)"
 [ "$(toolbar_glyphs "$shown")" = 2 ] || fail "expected two toolbar buttons at start; saw $(toolbar_glyphs "$shown")"
 
 # The strip where the toolbar was, the 20 rows above the view's first top.
-strip="${width}x20+0+$((top - 24))"
+strip="${width}x20+$left+$((top - 24))"
 
 # View, Toolbar | view top    | view height  | the strip shows
 steps=(
