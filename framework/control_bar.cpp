@@ -3,6 +3,7 @@
 #include "dock_site.h"
 #include "frame_wnd.h"
 #include "native_ids.h"
+#include "update_event_cmd_ui.h"
 #include "resources.h"
 
 #include "platform/native_window.h"
@@ -28,23 +29,6 @@ wxAuiToolBar* NativeToolBar(HWND hWnd)
 {
     return static_cast<wxAuiToolBar*>(NativeWindow(hWnd));
 }
-
-// A button shows checked exactly while its update handler says so.
-class ButtonCmdUI : public CCmdUI {
-public:
-    explicit ButtonCmdUI(wxUpdateUIEvent& event) : m_event(event) { m_nID = AfxCommandFromNativeId(event.GetId()); }
-    void Enable(BOOL bOn) override
-    {
-        CCmdUI::Enable(bOn);
-        m_event.Enable(bOn != FALSE);
-    }
-    void SetCheck(int nCheck) override { m_checked = nCheck != 0; }
-    void Apply() { m_event.Check(m_checked); }
-
-private:
-    wxUpdateUIEvent& m_event;
-    bool m_checked = false;
-};
 
 }  // namespace
 
@@ -95,9 +79,9 @@ HWND CToolBar::CreateNativeWindow(CREATESTRUCT&, CWnd* pParentWnd)
         auto* pFrame = dynamic_cast<CFrameWnd*>(FromHandle(hWndFrame));
         if (pFrame == nullptr)
             return;
-        ButtonCmdUI state(event);
+        UpdateEventCmdUI state(event);
         pFrame->RouteUpdate(&state);
-        state.Apply();
+        state.ClearCheckUnlessSet();
     });
     return hWnd;
 }

@@ -2,6 +2,7 @@
 
 #include "control_bar.h"
 #include "native_ids.h"
+#include "update_event_cmd_ui.h"
 #include "dock_site.h"
 #include "document.h"
 #include "resources.h"
@@ -34,21 +35,6 @@ wxFrame* NativeFrame(HWND hWnd)
 {
     return static_cast<wxFrame*>(NativeWindow(hWnd));
 }
-
-// The state a menu item should show, taken from the routing road.
-class MenuCmdUI : public CCmdUI {
-public:
-    explicit MenuCmdUI(wxUpdateUIEvent& event) : m_event(event) { m_nID = AfxCommandFromNativeId(event.GetId()); }
-    void Enable(BOOL bOn) override
-    {
-        CCmdUI::Enable(bOn);
-        m_event.Enable(bOn != FALSE);
-    }
-    void SetCheck(int nCheck) override { m_event.Check(nCheck != 0); }
-
-private:
-    wxUpdateUIEvent& m_event;
-};
 
 // Learns whether a command's update handler shows a check mark, so that its menu item
 // is made as one that can carry it.
@@ -149,7 +135,7 @@ HWND CFrameWnd::CreateNativeWindow(CREATESTRUCT& cs, CWnd* pParentWnd)
             event.Skip();
             return;
         }
-        MenuCmdUI state(event);
+        UpdateEventCmdUI state(event);
         pFrame->RouteUpdate(&state);
     });
     return hWnd;

@@ -39,9 +39,8 @@ void DispatchQueuedMessage(const MSG& msg)
         pWnd->SendMessage(msg.message, msg.wParam, msg.lParam);
 }
 
-bool Handles(const CWnd* pWnd, const AFX_MSGMAP* map, UINT message)
+bool Handles(const AFX_MSGMAP* map, UINT message)
 {
-    (void)pWnd;
     return CCmdTarget::FindEntry(map, message, 0, 0) != nullptr;
 }
 
@@ -161,7 +160,7 @@ void CWnd::Attach(HWND hWnd)
 
     // Only the messages this class answers are taken from the toolkit; everything else
     // keeps the toolkit's own handling.
-    if (Handles(this, map, WM_SIZE))
+    if (Handles(map, WM_SIZE))
         window->Bind(wxEVT_SIZE, [hWnd](wxSizeEvent& event) {
             event.Skip();
             if (CWnd* pWnd = FromHandle(hWnd)) {
@@ -169,13 +168,13 @@ void CWnd::Attach(HWND hWnd)
                 pWnd->SendMessage(WM_SIZE, SIZE_RESTORED, AfxPackSize(size.x, size.y));
             }
         });
-    if (Handles(this, map, WM_PAINT))
+    if (Handles(map, WM_PAINT))
         window->Bind(wxEVT_PAINT, [hWnd](wxPaintEvent&) {
             wxPaintDC validatesTheDamage(NativeWindow(hWnd));
             if (CWnd* pWnd = FromHandle(hWnd))
                 pWnd->SendMessage(WM_PAINT);
         });
-    if (Handles(this, map, WM_ERASEBKGND))
+    if (Handles(map, WM_ERASEBKGND))
         window->Bind(wxEVT_ERASE_BACKGROUND, [hWnd](wxEraseEvent& event) {
             CWnd* pWnd = FromHandle(hWnd);
             CDC dc;
@@ -184,7 +183,7 @@ void CWnd::Attach(HWND hWnd)
                 erased == 0)
                 event.Skip();
         });
-    if (Handles(this, map, WM_CLOSE))
+    if (Handles(map, WM_CLOSE))
         window->Bind(wxEVT_CLOSE_WINDOW, [hWnd](wxCloseEvent& event) {
             CWnd* pWnd = FromHandle(hWnd);
             if (pWnd == nullptr)
@@ -192,7 +191,7 @@ void CWnd::Attach(HWND hWnd)
             else
                 pWnd->SendMessage(WM_CLOSE);
         });
-    if (Handles(this, map, WM_QUERYNEWPALETTE))
+    if (Handles(map, WM_QUERYNEWPALETTE))
         window->Bind(wxEVT_ACTIVATE, [hWnd](wxActivateEvent& event) {
             event.Skip();
             CWnd* pWnd = FromHandle(hWnd);
