@@ -1,0 +1,83 @@
+#include "bare_cube_scene.h"
+
+#include <GL/gl.h>
+#include <GL/glu.h>
+
+namespace {
+
+constexpr int kLayers = 64;
+constexpr int kRows = 128;
+constexpr int kColumns = 128;
+constexpr double kCellPitch = 0.0175;
+constexpr GLfloat kHalfEdge = 0.00875f;
+constexpr GLfloat kVolumeDistance = 5.0f;  // eye distance 4.5 plus half an object size
+
+void DrawCube()
+{
+    const GLfloat h = kHalfEdge;
+    glBegin(GL_QUAD_STRIP);
+    glColor3f(1.0f, 0.0f, 1.0f); glVertex3f(-h, h, h);
+    glColor3f(1.0f, 0.0f, 0.0f); glVertex3f(-h, -h, h);
+    glColor3f(1.0f, 1.0f, 1.0f); glVertex3f(h, h, h);
+    glColor3f(1.0f, 1.0f, 0.0f); glVertex3f(h, -h, h);
+    glColor3f(0.0f, 1.0f, 1.0f); glVertex3f(h, h, -h);
+    glColor3f(0.0f, 1.0f, 0.0f); glVertex3f(h, -h, -h);
+    glColor3f(0.0f, 0.0f, 1.0f); glVertex3f(-h, h, -h);
+    glColor3f(0.0f, 0.0f, 0.0f); glVertex3f(-h, -h, -h);
+    glColor3f(1.0f, 0.0f, 1.0f); glVertex3f(-h, h, h);
+    glColor3f(1.0f, 0.0f, 0.0f); glVertex3f(-h, -h, h);
+    glEnd();
+
+    glBegin(GL_QUADS);
+    glColor3f(1.0f, 0.0f, 1.0f); glVertex3f(-h, h, h);
+    glColor3f(1.0f, 1.0f, 1.0f); glVertex3f(h, h, h);
+    glColor3f(0.0f, 1.0f, 1.0f); glVertex3f(h, h, -h);
+    glColor3f(0.0f, 0.0f, 1.0f); glVertex3f(-h, h, -h);
+    glEnd();
+
+    glBegin(GL_QUADS);
+    glColor3f(1.0f, 0.0f, 0.0f); glVertex3f(-h, -h, h);
+    glColor3f(1.0f, 1.0f, 0.0f); glVertex3f(h, -h, h);
+    glColor3f(0.0f, 1.0f, 0.0f); glVertex3f(h, -h, -h);
+    glColor3f(0.0f, 0.0f, 0.0f); glVertex3f(-h, -h, -h);
+    glEnd();
+}
+
+}  // namespace
+
+void SetUpBareView(int width, int height)
+{
+    glClearDepth(1.0f);
+    glEnable(GL_DEPTH_TEST);
+    glViewport(0, 0, width, height);
+    glMatrixMode(GL_PROJECTION);
+    glLoadIdentity();
+    gluPerspective(45.0, static_cast<double>(width) / static_cast<double>(height), 3.0, 7.0);
+    glMatrixMode(GL_MODELVIEW);
+}
+
+void DrawBareFrame(const std::vector<unsigned char>& cells, float angleY)
+{
+    glClearColor(0.0f, 0.0f, 0.0f, 1.0f);
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+
+    glPushMatrix();
+    glTranslatef(0.0f, 0.0f, -kVolumeDistance);
+    glRotatef(angleY, 0.0f, 1.0f, 0.0f);
+
+    for (int layer = 0; layer < kLayers; ++layer)
+        for (int row = 0; row < kRows; ++row)
+            for (int column = 0; column < kColumns; ++column) {
+                if (cells[(layer * kRows + row) * kColumns + column] != 1)
+                    continue;
+                glPushMatrix();
+                glTranslatef(static_cast<GLfloat>((column - 64) * kCellPitch),
+                             static_cast<GLfloat>(-(layer - 32) * kCellPitch),
+                             static_cast<GLfloat>((row - 64) * kCellPitch));
+                DrawCube();
+                glPopMatrix();
+            }
+
+    glPopMatrix();
+    glFinish();
+}

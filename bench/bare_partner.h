@@ -1,0 +1,25 @@
+// bench_bare_glx as a child process, drawing one bare frame whenever asked.
+#pragma once
+
+#include <cstdio>
+#include <string>
+#include <sys/types.h>
+
+class BarePartner {
+public:
+    // Starts the partner beside this program on a window of the view's client size and
+    // pixel format; false when it did not come up.
+    bool Start(int width, int height, int alphaBits, int depthBits, int stencilBits);
+    ~BarePartner();
+
+    // One frame of bench volume `index`, in ms; negative when the partner failed.
+    double Frame(std::size_t index);
+    long PeakKiB();
+
+private:
+    std::string Ask(const std::string& line);
+
+    pid_t m_pid = 0;
+    std::FILE* m_to = nullptr;
+    std::FILE* m_from = nullptr;
+};
