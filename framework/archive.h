@@ -24,10 +24,15 @@ public:
         b = *m_pCur++;
         return *this;
     }
+    // Takes up to nMax bytes; fewer only when the data runs out.
+    UINT Read(void* lpBuf, UINT nMax);
+    // The end-of-file failure, after the bytes taken so far.
+    [[noreturn]] void ThrowEndOfFile() const;
     void Close() {}
 
 private:
     void Fill();
+    bool TryFill();
 
     CFile* m_pFile;
     UINT m_nMode;

@@ -401,9 +401,12 @@ BOOL CWnd::RedrawWindow(const RECT* lpRectUpdate, void*, UINT flags)
 {
     if (m_hWnd == nullptr)
         return FALSE;
-    // An update now paints before returning and leaves nothing to paint later.
-    if (flags & RDW_UPDATENOW)
-        SendMessage(WM_PAINT);
+    // An update now paints before returning and leaves nothing to paint later; a window
+    // not on the screen has nothing to show.
+    if (flags & RDW_UPDATENOW) {
+        if (NativeWindow(m_hWnd)->IsShownOnScreen())
+            SendMessage(WM_PAINT);
+    }
     else if (flags & RDW_INVALIDATE)
         InvalidateRect(lpRectUpdate, (flags & RDW_ERASE) != 0);
     return TRUE;

@@ -7,7 +7,7 @@
 #include "framework/file.h"
 #include "framework/win_app.h"
 
-#include <vector>
+#include <algorithm>
 
 void CCubeView::OnUpdate(CView*, LPARAM, CObject*)
 {
@@ -41,14 +41,17 @@ void CCubeView::OnDropFiles(HDROP hDropInfo)
     if (pMainWnd != nullptr)
         pMainWnd->SetWindowText(name);
 
+    // Read whole into a buffer of its own, so a file that fails part-way leaves the grid
+    // as it was; page-aligned, which the system copies into fastest.
+    alignas(4096) static BYTE bytes[VoxelGrid::kCells];
     CFileException failure;
-    std::vector<BYTE> bytes(VoxelGrid::kCells, 0);
     bool loaded = false;
     {
         CFile file;
         if (file.Open(name, CFile::modeRead, &failure)) {
             try {
-                file.Read(bytes.data(), static_cast<UINT>(bytes.size()));
+                const UINT got = file.Read(bytes, VoxelGrid::kCells);
+                std::fill(bytes + got, bytes + VoxelGrid::kCells, BYTE{0});
                 loaded = true;
             } catch (const CFileException& readFailure) {
                 failure = readFailure;

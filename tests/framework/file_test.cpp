@@ -50,8 +50,9 @@ TEST(File, OpensRegularFilesOnlyAndSaysWhyNot)
         CFileException error;
         EXPECT_EQ(file.Open(c.path.c_str(), CFile::modeRead, &error) != FALSE, c.opens) << c.path;
         EXPECT_EQ(error.m_cause, c.cause) << c.path;
-        if (!c.opens)
+        if (!c.opens) {
             EXPECT_NE(error.GetErrorMessage().str().find(c.path), std::string::npos);
+        }
     }
 }
 

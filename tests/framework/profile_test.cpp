@@ -84,11 +84,13 @@ TEST(Profile, AFailedWriteSaysWhyAndLeavesTheOldProfileWhole)
     std::string error;
     // As a user without rights: root writes anywhere.
     const bool asRoot = ::geteuid() == 0;
-    if (asRoot)
+    if (asRoot) {
         ASSERT_EQ(::seteuid(65534), 0);
+    }
     const bool written = list.WriteList(path, &error);
-    if (asRoot)
+    if (asRoot) {
         ASSERT_EQ(::seteuid(0), 0);
+    }
     ::chmod(folder.c_str(), 0700);
     EXPECT_FALSE(written);
     EXPECT_NE(error.find(path), std::string::npos) << error;

@@ -27,6 +27,7 @@ struct Shown {
     bool operator==(const Shown& other) const { return text == other.text && caption == other.caption; }
 };
 std::vector<Shown> g_shown;
+float g_angleWhenStarted = -1.0f;
 std::vector<std::string> g_trace;
 
 int Collect(const char* text, const char* caption, UINT)
@@ -87,6 +88,13 @@ protected:
 };
 
 }  // namespace
+
+TEST_F(Lifecycle, NoFrameIsDrawnBeforeTheWindowIsOnTheScreen)
+{
+    // Start-up resizes the view several times; only the frame drawn as the window appears
+    // counts, so the first frame a person sees is drawn at angle 0.
+    EXPECT_LE(g_angleWhenStarted, 3.0f);
+}
 
 TEST_F(Lifecycle, StartsWithAnEmptyVolumeUnderTheProgramsName)
 {
@@ -220,6 +228,7 @@ int main(int argc, char** argv)
     // Start-up once, as the program does; each test then starts a new document and frame.
     if (!AfxGetApp()->InitInstance())
         return 1;
+    g_angleWhenStarted = TheSceneState().wAngleY;
     CloseProgramWindow();
     const int result = RUN_ALL_TESTS();
     AfxTestStopToolkit();

@@ -142,12 +142,14 @@ TEST_F(Loading, AnUnreadableFileIsRefused)
     ::chmod(path.c_str(), 0);
     // As a user without rights: root reads anything.
     const bool asRoot = ::geteuid() == 0;
-    if (asRoot)
+    if (asRoot) {
         ASSERT_EQ(::seteuid(65534), 0);
+    }
     OpenThroughFileOpen(path);
     DropOnView({path});
-    if (asRoot)
+    if (asRoot) {
         ASSERT_EQ(::seteuid(0), 0);
+    }
     const std::string message = "Cannot open \"" + path + "\": permission to read it is denied.";
     EXPECT_EQ(TakeMessages(), (std::vector<std::string>{message, message}));
     EXPECT_TRUE(Same(View()->m_voxels, ones));
