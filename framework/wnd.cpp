@@ -449,6 +449,11 @@ void CWnd::DragAcceptFiles(BOOL bAccept)
     ::DragAcceptFiles(m_hWnd, bAccept);
 }
 
+std::size_t AfxAttachedWindowCount()
+{
+    return PermanentMap().size();
+}
+
 CWnd* AfxGetMainWnd()
 {
     CWinApp* app = AfxGetApp();

@@ -101,6 +101,9 @@ private:
     void SendDestroyMessages();
 };
 
+// How many window objects have a window now; a diagnostic for tests of long runs.
+std::size_t AfxAttachedWindowCount();
+
 // The application's main window, and the window that owns its message boxes.
 CWnd* AfxGetMainWnd();
 
