@@ -25,7 +25,7 @@ for name in "${names[@]}"; do
   drop "$path"
   expect_caption "$path"
   settle
-  [ "$(message_count)" = "$before" ] || fail "expected $name read without a message box; saw: $(messages | tail -n 1)"
+  expect_no_message_box "after dropping $name" "$before"
   expect_caption "$path"
   expect_lit_view "$(shot "after-$(basename "$name")")" "after dropping $name"
 done

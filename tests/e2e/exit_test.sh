@@ -14,9 +14,7 @@ for name in a b c d e; do volume cell "$DATA/$name.vol"; done
 profile_of() { echo "$XDG_CONFIG_HOME/Dorvane/Dorvane.conf"; }
 
 for row in "${sessions[@]}"; do
-  IFS='|' read -r opened recent <<<"$row"
-  opened=$(echo $opened)
-  recent=$(echo $recent)
+  fields "$row" opened recent
   note "open $opened, then exit"
   start_app
   for name in $opened; do open_file "$DATA/$name"; done
@@ -26,7 +24,7 @@ for row in "${sessions[@]}"; do
 
   profile=$(profile_of)
   [ -f "$profile" ] || fail "expected the profile $profile after File, Exit; there is none"
-  cp "$profile" "$ART/profile-$(echo $opened | tr ' ' '+').conf"
+  cp "$profile" "$ART/profile-${opened// /+}.conf"
   expected="[Recent File List]"
   n=0
   for name in $recent; do

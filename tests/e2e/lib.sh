@@ -32,6 +32,13 @@ fail() {
 
 note() { echo "-- $*"; }
 
+for program in "$DORVANE" "$MAKE_VOLUME" "$XDND_DROP"; do
+  [ -x "$program" ] || fail "expected the program $program built; it is not there"
+done
+for tool in xdotool xprop xwininfo import compare convert identify timeout; do
+  command -v "$tool" >/dev/null || fail "expected $tool installed (xdotool, x11-utils, imagemagick); it is not"
+done
+
 stop_app() {
   if [ -n "$APP_PID" ] && kill -0 "$APP_PID" 2>/dev/null; then
     kill "$APP_PID" 2>/dev/null || true
@@ -60,6 +67,19 @@ wait_until() {
   until "$@"; do
     [ "$(date +%s%N)" -lt "$deadline" ] || return 1
     sleep 0.1
+  done
+}
+
+# fields ROW NAME...: splits a table row at "|" into the named variables, each trimmed.
+fields() {
+  local row=$1 name value
+  shift
+  for name in "$@"; do
+    value=${row%%|*}
+    if [ "$value" = "$row" ]; then row=""; else row=${row#*|}; fi
+    value=${value#"${value%%[![:space:]]*}"}
+    value=${value%"${value##*[![:space:]]}"}
+    printf -v "$name" '%s' "$value"
   done
 }
 
@@ -148,6 +168,14 @@ dialogs_titled() {
 dialog_shown() { [ -n "$(dialogs_titled "$1")" ]; }
 no_dialog() { [ -z "$(dialogs_titled "$1")" ]; }
 
+# expect_no_message_box WHEN [COUNT]: none is up, and (in a debug build) standard error
+# holds COUNT message texts, none more.
+expect_no_message_box() {
+  no_dialog Dorvane || fail "expected no message box $1; one is up"
+  [ "${E2E_DEBUG_BUILD:-0}" = 1 ] || return 0
+  [ "$(message_count)" = "${2:-0}" ] || fail "expected no message box $1; saw: $(messages | tail -n +$((${2:-0} + 1)))"
+}
+
 # wait_dialog TITLE: prints the id of the dialog once it is up.
 wait_dialog() {
   wait_until 10 dialog_shown "$1" ||
@@ -186,7 +214,7 @@ drop() { # drop PATH...: drops the paths on the main window
 
 expect_caption() {
   local seen
-  wait_until "${2:-5}" caption_is "$1" || {
+  wait_until 5 caption_is "$1" || {
     seen=$(caption)
     fail "expected the caption \"$1\"; saw \"$seen\""
   }
@@ -224,7 +252,7 @@ expect_different() { # expect_different A B WHAT
 view_geometry() {
   x xwininfo -tree -id "$MAIN" |
     sed -nE 's/^ +0x[0-9a-f]+ .*: \(.*\) +([0-9]+)x([0-9]+)\+(-?[0-9]+)\+(-?[0-9]+) .*/\1 \2 \3 \4/p' |
-    sort -k1,1nr -k2,2nr | awk '{ if ($1 * $2 > best) { best = $1 * $2; g = $1 "x" $2 "+" $3 "+" $4 } } END { print g }'
+    awk '{ if ($1 * $2 > best) { best = $1 * $2; g = $1 "x" $2 "+" $3 "+" $4 } } END { print g }'
 }
 
 # lit_pixels IMAGE GEOMETRY: how many pixels in the region are not black.
@@ -277,12 +305,14 @@ wait_volume_drawn() { # wait_volume_drawn WHY
   settle
 }
 
-# The debug build writes each message box's text to standard error.
+# A debug build writes each message box's text to standard error; E2E_DEBUG_BUILD says
+# whether the viewer is one.
 messages() { grep -F "Message box:" "$ART/stderr.log" || true; }
 message_count() { messages | wc -l; }
 
 expect_new_message() { # expect_new_message COUNT_BEFORE TEXT: a message since then says TEXT
   local new
+  [ "${E2E_DEBUG_BUILD:-0}" = 1 ] || return 0
   new=$(messages | tail -n +$(($1 + 1)))
   grep -qF "$2" <<<"$new" ||
     fail "expected a new line \"Message box: ...$2...\" on standard error; saw: ${new:-nothing}"
@@ -341,7 +371,8 @@ expect_same_outline() { # expect_same_outline A B WHAT
     [ $((a[i] - b[i])) -le 3 ] && [ $((b[i] - a[i])) -le 3 ] || off=1
   done
   [ $((a[4] - b[4])) -le $((a[4] / 25)) ] && [ $((b[4] - a[4])) -le $((a[4] / 25)) ] || off=1
-  [ "${a[4]}" -gt 0 ] && [ "$off" = 0 ] ||
+  [ "${a[4]}" -gt 0 ] || off=1
+  [ "$off" = 0 ] ||
     fail "expected $3: the lit part of $(basename "$2") like that of $(basename "$1"), ${a[0]}x${a[1]}+${a[2]}+${a[3]} with ${a[4]} pixels (3 pixels, 4% off at most); saw ${b[0]}x${b[1]}+${b[2]}+${b[3]} with ${b[4]} pixels"
 }
 
@@ -390,6 +421,7 @@ expect_still() { # expect_still NAME WHY
 }
 
 # A few thousand cubes: frames quick enough to see turning even on a busy machine.
+# shellcheck disable=SC2034 # for the scripts that source this
 LIGHT_VOLUME=(noise --density 0.005)
 
 # load SHAPE [OPTIONS...]: drops a volume of that shape and waits until it is drawn and still.
@@ -404,6 +436,7 @@ load() {
 view_moved() {
   local w h px py
   IFS='x+' read -r w h px py <<<"$(view_geometry)"
+  # shellcheck disable=SC2086 # each is a relation and a bound: "above 53"
   compared "$py" $1 && compared "$h" $2
 }
 compared() { # compared VALUE above|over|at BOUND
@@ -414,7 +447,8 @@ compared() { # compared VALUE above|over|at BOUND
   esac
 }
 
-app_gone() { ! kill -0 "$APP_PID" 2>/dev/null || [ "$(ps -o stat= -p "$APP_PID")" = Z ]; }
+# Ended, or ended and not yet waited for.
+app_gone() { ! kill -0 "$APP_PID" 2>/dev/null || [[ "$(ps -o stat= -p "$APP_PID")" == Z* ]]; }
 
 # exit_by_menu WHEN: File, Exit must end the viewer within 5 s with status 0, asking nothing.
 exit_by_menu() {
@@ -431,18 +465,3 @@ exit_by_menu() {
   [ "$status" = 0 ] || fail "expected exit status 0 from File, Exit $1; saw $status"
 }
 
-# play_by MENU|TOOLBAR: File, Play, or the toolbar's first button.
-play_by() {
-  case $1 in
-    menu) menu f p ;;
-    toolbar) click_toolbar_button 1 ;;
-  esac
-}
-
-# about_by MENU|TOOLBAR: Help, About, or the toolbar's second button.
-about_by() {
-  case $1 in
-    menu) menu h a ;;
-    toolbar) click_toolbar_button 2 ;;
-  esac
-}

@@ -17,9 +17,7 @@ sphere=$(shot sphere)
 expect_caption "Dorvane"
 
 for row in "${short_files[@]}"; do
-  IFS='|' read -r bytes said <<<"$row"
-  bytes=$(echo $bytes)
-  said=$(echo $said)
+  fields "$row" bytes said
   note "open a file of $bytes bytes"
   short_file "$bytes" "$DATA/short-$bytes.vol"
   before=$(message_count)

@@ -1,6 +1,5 @@
 #!/usr/bin/env bash
-# File, Play (or the toolbar's Play) turns the volume and checks the menu item; Play again
-# stops both.
+# File, Play turns the volume and checks the menu item; Play again stops both.
 source "$(dirname "$0")/lib.sh"
 
 start_app
@@ -9,30 +8,22 @@ settle
 menu_picture f menu-at-rest >/dev/null
 close_menu
 
-# Play by | the volume | the File menu against menu-at-rest.png
+# File, Play | the volume | the File menu against menu-at-rest.png
 steps=(
-  "menu     | turning    | differs"
-  "menu     | still      | same"
-  "toolbar  | turning    | differs"
-  "toolbar  | still      | same"
+  "first       | turning    | differs"
+  "second      | still      | same"
 )
-step=0
 for row in "${steps[@]}"; do
-  IFS='|' read -r opener motion menu_shows <<<"$row"
-  opener=$(echo $opener)
-  motion=$(echo $motion)
-  menu_shows=$(echo $menu_shows)
-  step=$((step + 1))
-  pick="$step, by the $opener"
-  note "Play $pick"
-  play_by "$opener"
+  fields "$row" pick motion menu_shows
+  note "File, Play, $pick time"
+  menu f p
   if [ "$motion" = turning ]; then
-    expect_turning "play-$step" "after Play $pick"
+    expect_turning "play-$pick" "after File, Play ($pick time)"
   else
     settle
-    expect_still "play-$step" "after Play $pick"
+    expect_still "play-$pick" "after File, Play ($pick time)"
   fi
-  shown=$(menu_picture f "menu-$step")
+  shown=$(menu_picture f "menu-$pick")
   close_menu
   if [ "$menu_shows" = differs ]; then
     expect_different "$ART/menu-at-rest.png" "$shown" "a check at Play while the volume turns"

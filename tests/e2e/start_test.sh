@@ -14,8 +14,7 @@ starts=(
 
 n=0
 for row in "${starts[@]}"; do
-  IFS='|' read -r args what <<<"$row"
-  what=$(echo $what)
+  fields "$row" args what
   n=$((n + 1))
   note "$what"
   # shellcheck disable=SC2086 # the arguments are words
@@ -24,7 +23,7 @@ for row in "${starts[@]}"; do
   picture=$(shot "start-$n")
   expect_caption "Dorvane"
   expect_black_view "$picture" "at start ($what)"
-  [ "$(message_count)" = 0 ] || fail "expected no message box at start ($what); saw: $(messages)"
+  expect_no_message_box "at start ($what)"
   buttons=$(toolbar_glyphs "$picture")
   [ "$buttons" = 2 ] || fail "expected two buttons on the toolbar ($what); saw $buttons in $(basename "$picture")"
   stop_app

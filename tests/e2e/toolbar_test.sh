@@ -17,9 +17,7 @@ steps=(
   "shows        | at $top     | at $height   | 2 buttons"
 )
 for row in "${steps[@]}"; do
-  IFS='|' read -r what top_is height_is strip_shows <<<"$row"
-  what=$(echo $what)
-  strip_shows=$(echo $strip_shows)
+  fields "$row" what top_is height_is strip_shows
   note "View, Toolbar $what it"
   menu v t
   wait_until 5 view_moved "$top_is" "$height_is" ||
