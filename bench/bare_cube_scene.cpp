@@ -1,5 +1,7 @@
 #include "bare_cube_scene.h"
 
+#include "view/cube_geometry.h"
+
 #include <GL/gl.h>
 #include <GL/glu.h>
 
@@ -9,39 +11,7 @@ constexpr int kLayers = 64;
 constexpr int kRows = 128;
 constexpr int kColumns = 128;
 constexpr double kCellPitch = 0.0175;
-constexpr GLfloat kHalfEdge = 0.00875f;
 constexpr GLfloat kVolumeDistance = 5.0f;  // eye distance 4.5 plus half an object size
-
-void DrawCube()
-{
-    const GLfloat h = kHalfEdge;
-    glBegin(GL_QUAD_STRIP);
-    glColor3f(1.0f, 0.0f, 1.0f); glVertex3f(-h, h, h);
-    glColor3f(1.0f, 0.0f, 0.0f); glVertex3f(-h, -h, h);
-    glColor3f(1.0f, 1.0f, 1.0f); glVertex3f(h, h, h);
-    glColor3f(1.0f, 1.0f, 0.0f); glVertex3f(h, -h, h);
-    glColor3f(0.0f, 1.0f, 1.0f); glVertex3f(h, h, -h);
-    glColor3f(0.0f, 1.0f, 0.0f); glVertex3f(h, -h, -h);
-    glColor3f(0.0f, 0.0f, 1.0f); glVertex3f(-h, h, -h);
-    glColor3f(0.0f, 0.0f, 0.0f); glVertex3f(-h, -h, -h);
-    glColor3f(1.0f, 0.0f, 1.0f); glVertex3f(-h, h, h);
-    glColor3f(1.0f, 0.0f, 0.0f); glVertex3f(-h, -h, h);
-    glEnd();
-
-    glBegin(GL_QUADS);
-    glColor3f(1.0f, 0.0f, 1.0f); glVertex3f(-h, h, h);
-    glColor3f(1.0f, 1.0f, 1.0f); glVertex3f(h, h, h);
-    glColor3f(0.0f, 1.0f, 1.0f); glVertex3f(h, h, -h);
-    glColor3f(0.0f, 0.0f, 1.0f); glVertex3f(-h, h, -h);
-    glEnd();
-
-    glBegin(GL_QUADS);
-    glColor3f(1.0f, 0.0f, 0.0f); glVertex3f(-h, -h, h);
-    glColor3f(1.0f, 1.0f, 0.0f); glVertex3f(h, -h, h);
-    glColor3f(0.0f, 1.0f, 0.0f); glVertex3f(h, -h, -h);
-    glColor3f(0.0f, 0.0f, 0.0f); glVertex3f(-h, -h, -h);
-    glEnd();
-}
 
 }  // namespace
 

@@ -1,6 +1,7 @@
 // The picture: every occupied cell as a small cube with colour-graded corners, turned
 // about the vertical axis, then presented with a buffer swap.
 #include "Cubeview.h"
+#include "cube_geometry.h"
 
 #include "document/Cubedoc.h"
 
@@ -12,42 +13,8 @@
 namespace {
 
 constexpr double kCellPitch = 0.0175;
-constexpr GLfloat kHalfEdge = 0.00875f;  // the cubes of neighbouring cells touch
 constexpr double kAngleStep = 3.0;
 constexpr double kAxisBeyondEye = 0.5;
-
-// Each corner has one colour wherever it occurs: red where z = +h, green where x = +h,
-// blue where y = +h. The strip gives the four sides; two quads the top and bottom.
-void DrawCube()
-{
-    const GLfloat h = kHalfEdge;
-    glBegin(GL_QUAD_STRIP);
-    glColor3f(1.0f, 0.0f, 1.0f); glVertex3f(-h, h, h);
-    glColor3f(1.0f, 0.0f, 0.0f); glVertex3f(-h, -h, h);
-    glColor3f(1.0f, 1.0f, 1.0f); glVertex3f(h, h, h);
-    glColor3f(1.0f, 1.0f, 0.0f); glVertex3f(h, -h, h);
-    glColor3f(0.0f, 1.0f, 1.0f); glVertex3f(h, h, -h);
-    glColor3f(0.0f, 1.0f, 0.0f); glVertex3f(h, -h, -h);
-    glColor3f(0.0f, 0.0f, 1.0f); glVertex3f(-h, h, -h);
-    glColor3f(0.0f, 0.0f, 0.0f); glVertex3f(-h, -h, -h);
-    glColor3f(1.0f, 0.0f, 1.0f); glVertex3f(-h, h, h);
-    glColor3f(1.0f, 0.0f, 0.0f); glVertex3f(-h, -h, h);
-    glEnd();
-
-    glBegin(GL_QUADS);
-    glColor3f(1.0f, 0.0f, 1.0f); glVertex3f(-h, h, h);
-    glColor3f(1.0f, 1.0f, 1.0f); glVertex3f(h, h, h);
-    glColor3f(0.0f, 1.0f, 1.0f); glVertex3f(h, h, -h);
-    glColor3f(0.0f, 0.0f, 1.0f); glVertex3f(-h, h, -h);
-    glEnd();
-
-    glBegin(GL_QUADS);
-    glColor3f(1.0f, 0.0f, 0.0f); glVertex3f(-h, -h, h);
-    glColor3f(1.0f, 1.0f, 0.0f); glVertex3f(h, -h, h);
-    glColor3f(0.0f, 1.0f, 0.0f); glVertex3f(h, -h, -h);
-    glColor3f(0.0f, 0.0f, 0.0f); glVertex3f(-h, -h, -h);
-    glEnd();
-}
 
 }  // namespace
 
