@@ -15,7 +15,6 @@ public:
 
     BOOL IsStoring() const { return m_nMode == store; }
     BOOL IsLoading() const { return m_nMode == load; }
-    CFile* GetFile() const { return m_pFile; }
 
     CArchive& operator>>(BYTE& b)
     {

@@ -55,12 +55,6 @@ void CDocTemplate::InitialUpdateFrame(CFrameWnd* pFrame, CDocument* pDoc, BOOL b
     pFrame->InitialUpdateFrame(pDoc, bMakeVisible);
 }
 
-BOOL CDocTemplate::GetDocString(CString& rString, DocStringIndex index) const
-{
-    rString = AfxExtractSubString(AfxLoadString(m_nIDResource), index);
-    return !rString.IsEmpty();
-}
-
 CSingleDocTemplate::CSingleDocTemplate(UINT nIDResource, const CRuntimeClass* pDocClass,
                                        const CRuntimeClass* pFrameClass, const CRuntimeClass* pViewClass)
     : CDocTemplate(nIDResource, pDocClass, pFrameClass, pViewClass)

@@ -11,8 +11,6 @@ class CFrameWnd;
 class CDocTemplate : public CCmdTarget {
     DECLARE_DYNAMIC(CDocTemplate)
 public:
-    enum DocStringIndex { windowTitle, docName, fileNewName, filterName, filterExt, regFileTypeId, regFileTypeName };
-
     ~CDocTemplate() override = default;
 
     virtual CDocument* OpenDocumentFile(LPCSTR lpszPathName, BOOL bMakeVisible = TRUE) = 0;
@@ -22,7 +20,6 @@ public:
     CDocument* CreateNewDocument();
     CFrameWnd* CreateNewFrame(CDocument* pDoc);
     void InitialUpdateFrame(CFrameWnd* pFrame, CDocument* pDoc, BOOL bMakeVisible = TRUE);
-    BOOL GetDocString(CString& rString, DocStringIndex index) const;
     UINT GetResourceID() const { return m_nIDResource; }
 
 protected:

@@ -105,10 +105,3 @@ void CDocument::RemoveView(CView* pView)
 {
     m_viewList.erase(std::remove(m_viewList.begin(), m_viewList.end(), pView), m_viewList.end());
 }
-
-void CDocument::UpdateAllViews(CView* pSender, LPARAM lHint, CObject* pHint)
-{
-    for (CView* pView : m_viewList)
-        if (pView != pSender)
-            pView->OnUpdate(pSender, lHint, pHint);
-}

@@ -73,7 +73,6 @@ public:
     HDC GetSafeHdc() const { return m_hDC; }
     CPalette* SelectPalette(CPalette* pPalette, BOOL bForceBackground);
     UINT RealizePalette();
-    CPalette* GetCurrentPalette() const { return m_pPalette; }
 
 protected:
     CWnd* m_pWnd = nullptr;

@@ -412,12 +412,6 @@ BOOL CWnd::RedrawWindow(const RECT* lpRectUpdate, void*, UINT flags)
     return TRUE;
 }
 
-void CWnd::UpdateWindow()
-{
-    if (m_hWnd != nullptr)
-        NativeWindow(m_hWnd)->Update();
-}
-
 int CWnd::MessageBox(LPCSTR lpszText, LPCSTR lpszCaption, UINT nType)
 {
     const char* caption = lpszCaption != nullptr ? lpszCaption : AfxGetAppName();

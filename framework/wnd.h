@@ -32,7 +32,6 @@ public:
     CWnd& operator=(const CWnd&) = delete;
 
     static CWnd* FromHandle(HWND hWnd);  // the window object attached to a handle, or null
-    HWND GetSafeHwnd() const { return m_hWnd; }
 
     virtual BOOL PreCreateWindow(CREATESTRUCT& cs);
     virtual BOOL Create(LPCSTR lpszClassName, LPCSTR lpszWindowName, DWORD dwStyle, const RECT& rect,
@@ -59,7 +58,6 @@ public:
     void InvalidateRect(const RECT* lpRect, BOOL bErase = TRUE);
     BOOL RedrawWindow(const RECT* lpRectUpdate = nullptr, void* prgnUpdate = nullptr,
                       UINT flags = RDW_INVALIDATE | RDW_ERASE);
-    void UpdateWindow();
 
     // Shows a message box owned by this window; the caption defaults to the application's title.
     int MessageBox(LPCSTR lpszText, LPCSTR lpszCaption = nullptr, UINT nType = MB_OK);

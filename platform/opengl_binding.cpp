@@ -209,11 +209,6 @@ int ReleaseDC(HWND, HDC hDC)
     return 1;
 }
 
-HWND WindowFromDC(HDC hDC)
-{
-    return hDC != nullptr ? hDC->hwnd : nullptr;
-}
-
 void SetPixelFormatSeam(const PixelFormatSeam& seam)
 {
     g_seam = seam;

@@ -47,7 +47,6 @@ constexpr BYTE PFD_MAIN_PLANE = 0;
 // A device context on a window's client area.
 HDC GetDC(HWND hWnd);
 int ReleaseDC(HWND hWnd, HDC hDC);
-HWND WindowFromDC(HDC hDC);
 
 int ChoosePixelFormat(HDC hdc, const PIXELFORMATDESCRIPTOR* ppfd);
 BOOL SetPixelFormat(HDC hdc, int format, const PIXELFORMATDESCRIPTOR* ppfd);

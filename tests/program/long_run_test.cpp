@@ -40,8 +40,9 @@ void Report(const char* run, long startKiB, long endKiB)
 
 void ExpectGrowthBelow(long startKiB, long endKiB, long limitKiB)
 {
-    if (kResidentSetMeansSomething)
+    if (kResidentSetMeansSomething) {
         EXPECT_LT(endKiB - startKiB, limitKiB);
+    }
 }
 
 // One timer tick, through the event loop as the timer's own would come.
