@@ -6,11 +6,25 @@
 #include <wx/image.h>
 #include <wx/log.h>
 
+#include <X11/Xlib.h>
+
 #include <cstdio>
+#include <cstdlib>
 
 namespace {
+
 int g_exitCode = 0;
+
+bool XDisplayAvailable()
+{
+    Display* display = XOpenDisplay(nullptr);
+    if (display == nullptr)
+        return false;
+    XCloseDisplay(display);
+    return true;
 }
+
+}  // namespace
 
 class FrameworkApp : public wxApp {
 public:
@@ -41,6 +55,14 @@ wxIMPLEMENT_APP_NO_MAIN(FrameworkApp);
 
 int CWinApp::Run(int argc, char** argv)
 {
+    // OpenGL windows are bound through GLX, so the program runs on an X display, which a
+    // Wayland session offers through XWayland. Without one there is nothing to show on.
+    setenv("GDK_BACKEND", "x11", 1);
+    if (!XDisplayAvailable()) {
+        std::fprintf(stderr, "%s draws with OpenGL through X11 and needs an X display or XWayland; none could be opened.\n",
+                     AfxGetAppName());
+        return 1;
+    }
     const int loopResult = wxEntry(argc, argv);
     return loopResult == 0 ? g_exitCode : 1;
 }

@@ -75,10 +75,15 @@ HWND CToolBar::CreateNativeWindow(CREATESTRUCT&, CWnd* pParentWnd)
         if (auto* pFrame = dynamic_cast<CFrameWnd*>(FromHandle(hWndFrame)))
             pFrame->RouteCommand(AfxCommandFromNativeId(event.GetId()));
     });
+    // The toolkit asks the bar about its buttons and about the bar's own window. The bar's
+    // window is no command: routed as one it would find no handler and be disabled, and a
+    // disabled bar takes no pointer input, so that request keeps the toolkit's handling.
     toolbar->Bind(wxEVT_UPDATE_UI, [hWndFrame](wxUpdateUIEvent& event) {
         auto* pFrame = dynamic_cast<CFrameWnd*>(FromHandle(hWndFrame));
-        if (pFrame == nullptr)
+        if (pFrame == nullptr || AfxCommandFromNativeId(event.GetId()) == 0) {
+            event.Skip();
             return;
+        }
         UpdateEventCmdUI state(event);
         pFrame->RouteUpdate(&state);
         state.ClearCheckUnlessSet();

@@ -204,17 +204,23 @@ CWnd* CFrameWnd::CreateView(CCreateContext* pContext, UINT nID)
 
 void CFrameWnd::SetActiveView(CView* pViewNew)
 {
-    m_pViewActive = pViewNew;
+    m_hWndViewActive = pViewNew != nullptr ? pViewNew->m_hWnd : nullptr;
+}
+
+CView* CFrameWnd::GetActiveView() const
+{
+    return dynamic_cast<CView*>(FromHandle(m_hWndViewActive));
 }
 
 CDocument* CFrameWnd::GetActiveDocument() const
 {
-    return m_pViewActive != nullptr ? m_pViewActive->GetDocument() : nullptr;
+    CView* pView = GetActiveView();
+    return pView != nullptr ? pView->GetDocument() : nullptr;
 }
 
 void CFrameWnd::InitialUpdateFrame(CDocument* pDoc, BOOL bMakeVisible)
 {
-    if (m_pViewActive == nullptr && pDoc != nullptr && !pDoc->GetViews().empty())
+    if (GetActiveView() == nullptr && pDoc != nullptr && !pDoc->GetViews().empty())
         SetActiveView(pDoc->GetViews().front());
     // Made once commands reach the view, so that the menu can tell which items carry a
     // check; and only once, since a frame takes one menu bar for its life.
@@ -241,7 +247,8 @@ void CFrameWnd::OnUpdateFrameTitle(BOOL bAddToTitle)
 
 BOOL CFrameWnd::OnCmdMsg(UINT nID, int nCode, CCmdUI* pCmdUI, AFX_CMDHANDLERINFO* pHandlerInfo)
 {
-    if (m_pViewActive != nullptr && m_pViewActive->OnCmdMsg(nID, nCode, pCmdUI, pHandlerInfo))
+    CView* pView = GetActiveView();
+    if (pView != nullptr && pView->OnCmdMsg(nID, nCode, pCmdUI, pHandlerInfo))
         return TRUE;
     if (CWnd::OnCmdMsg(nID, nCode, pCmdUI, pHandlerInfo))
         return TRUE;

@@ -46,7 +46,9 @@ public:
     HWND CreateNativeWindow(CREATESTRUCT& cs, CWnd* pParentWnd) override;
 
     CMenu GetMenu() const;
-    CView* GetActiveView() const { return m_pViewActive; }
+    // The view commands go to first; none once its window is gone, so that nothing is
+    // ever routed to a view that has been destroyed.
+    CView* GetActiveView() const;
     void SetActiveView(CView* pViewNew);
     CDocument* GetActiveDocument() const;
     void InitialUpdateFrame(CDocument* pDoc, BOOL bMakeVisible);
@@ -86,7 +88,7 @@ private:
     void BuildMenuBar();
 
     CCreateContext* m_pCreateContext = nullptr;
-    CView* m_pViewActive = nullptr;
+    HWND m_hWndViewActive = nullptr;
     std::unique_ptr<DockSite> m_pDockSite;
     friend class CControlBar;
 };

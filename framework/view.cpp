@@ -4,6 +4,7 @@
 #include "frame_wnd.h"
 
 #include "platform/native_window.h"
+#include "platform/opengl_binding.h"
 
 #include <wx/glcanvas.h>
 #include <gtk/gtk.h>
@@ -32,12 +33,17 @@ HWND CView::CreateNativeWindow(CREATESTRUCT& cs, CWnd* pParentWnd)
     wxWindow* parent = pParentWnd != nullptr ? NativeWindow(pParentWnd->m_hWnd) : nullptr;
     if (parent == nullptr)
         return nullptr;
+    const wxPoint position(cs.x, cs.y);
+    const wxSize size(cs.cx, cs.cy);
+    // A display that offers no OpenGL visual still gets the view, as a plain window: it
+    // shows nothing, but takes drops, commands and its size like any other.
+    if (!DisplayOffersOpenGLWindows())
+        return WindowHandle(new wxWindow(parent, wxID_ANY, position, size, wxFULL_REPAINT_ON_RESIZE));
     // An RGBA, double-buffered window with a depth buffer: the surface the view's
     // pixel format is chosen for.
     wxGLAttributes attributes;
     attributes.PlatformDefaults().RGBA().DoubleBuffer().Depth(24).EndList();
-    auto* canvas = new wxGLCanvas(parent, attributes, wxID_ANY, wxPoint(cs.x, cs.y), wxSize(cs.cx, cs.cy),
-                                  wxFULL_REPAINT_ON_RESIZE);
+    auto* canvas = new wxGLCanvas(parent, attributes, wxID_ANY, position, size, wxFULL_REPAINT_ON_RESIZE);
     // The window must exist on the display before a pixel format can be set on it.
     gtk_widget_realize(canvas->GetHandle());
     return WindowHandle(canvas);

@@ -13,6 +13,7 @@
 #include <wx/toplevel.h>
 #include <wx/window.h>
 
+#include <cmath>
 #include <unordered_map>
 #include <vector>
 
@@ -73,6 +74,27 @@ void SendDestroyToDescendants(std::vector<HWND> children)
         if (pWnd == nullptr || CWnd::FromHandle(child) == pWnd)
             SendDestroyToDescendants(ChildHandles(NativeWindow(child)));
     }
+}
+
+// A window's client area in the display's device pixels. The toolkit measures in logical
+// pixels, which a desktop scaled for a HiDPI screen makes larger than the device's; what
+// the program draws with OpenGL is sized in device pixels, so windows report those.
+wxSize DeviceClientSize(wxWindow* window)
+{
+    const double scale = window->GetContentScaleFactor();
+    const wxSize logical = window->GetClientSize();
+    return wxSize(static_cast<int>(logical.x * scale + 0.5), static_cast<int>(logical.y * scale + 0.5));
+}
+
+// A rectangle in device pixels as the toolkit's logical one, rounded outwards.
+wxRect LogicalRect(wxWindow* window, const RECT& rect)
+{
+    const double scale = window->GetContentScaleFactor();
+    const int left = static_cast<int>(std::floor(rect.left / scale));
+    const int top = static_cast<int>(std::floor(rect.top / scale));
+    const int right = static_cast<int>(std::ceil(rect.right / scale));
+    const int bottom = static_cast<int>(std::ceil(rect.bottom / scale));
+    return wxRect(left, top, right - left, bottom - top);
 }
 
 wxString FromUtf8(LPCSTR text)
@@ -164,7 +186,7 @@ void CWnd::Attach(HWND hWnd)
         window->Bind(wxEVT_SIZE, [hWnd](wxSizeEvent& event) {
             event.Skip();
             if (CWnd* pWnd = FromHandle(hWnd)) {
-                const wxSize size = NativeWindow(hWnd)->GetClientSize();
+                const wxSize size = DeviceClientSize(NativeWindow(hWnd));
                 pWnd->SendMessage(WM_SIZE, SIZE_RESTORED, AfxPackSize(size.x, size.y));
             }
         });
@@ -334,7 +356,7 @@ CFrameWnd* CWnd::GetParentFrame() const
 
 void CWnd::GetClientRect(LPRECT lpRect) const
 {
-    const wxSize size = m_hWnd != nullptr ? NativeWindow(m_hWnd)->GetClientSize() : wxSize(0, 0);
+    const wxSize size = m_hWnd != nullptr ? DeviceClientSize(NativeWindow(m_hWnd)) : wxSize(0, 0);
     *lpRect = RECT{0, 0, size.x, size.y};
 }
 
@@ -367,7 +389,7 @@ BOOL CWnd::IsWindowVisible() const
 void CWnd::MoveWindow(int x, int y, int width, int height)
 {
     if (m_hWnd != nullptr)
-        NativeWindow(m_hWnd)->SetSize(x, y, width, height);
+        NativeWindow(m_hWnd)->SetSize(LogicalRect(NativeWindow(m_hWnd), RECT{x, y, x + width, y + height}));
 }
 
 std::uintptr_t CWnd::SetTimer(std::uintptr_t nIDEvent, UINT nElapse, void*)
@@ -393,7 +415,7 @@ void CWnd::InvalidateRect(const RECT* lpRect, BOOL bErase)
         NativeWindow(m_hWnd)->Refresh(bErase != FALSE);
         return;
     }
-    const wxRect area(lpRect->left, lpRect->top, lpRect->right - lpRect->left, lpRect->bottom - lpRect->top);
+    const wxRect area = LogicalRect(NativeWindow(m_hWnd), *lpRect);
     NativeWindow(m_hWnd)->Refresh(bErase != FALSE, &area);
 }
 

@@ -32,6 +32,18 @@ HGLRC g_currentContext = nullptr;
 
 Display* XDisplay() { return wxGetX11Display(); }
 
+// Without the extension every GLX request fails noisily, so none is made.
+bool DisplayHasGLX()
+{
+    static const bool has = [] {
+        int errorBase = 0;
+        int eventBase = 0;
+        Display* dpy = XDisplay();
+        return dpy != nullptr && glXQueryExtension(dpy, &errorBase, &eventBase) == True;
+    }();
+    return has;
+}
+
 Window XWindowOf(HDC hdc)
 {
     if (hdc == nullptr)
@@ -67,7 +79,7 @@ struct ConfigList {
     int count = 0;
     ConfigList()
     {
-        if (Display* dpy = XDisplay())
+        if (Display* dpy = XDisplay(); dpy != nullptr && DisplayHasGLX())
             configs = glXGetFBConfigs(dpy, DefaultScreen(dpy), &count);
         if (configs == nullptr)
             count = 0;
@@ -194,6 +206,27 @@ void Describe(GLXFBConfig config, PIXELFORMATDESCRIPTOR* pfd)
 
 }  // namespace
 
+bool DisplayOffersOpenGLWindows()
+{
+    if (!DisplayHasGLX())
+        return false;
+    const int wanted[] = {GLX_X_RENDERABLE, True,     GLX_DRAWABLE_TYPE, GLX_WINDOW_BIT, GLX_RENDER_TYPE,
+                          GLX_RGBA_BIT,     GLX_DOUBLEBUFFER, True,      GLX_DEPTH_SIZE, 24,
+                          None};
+    Display* dpy = XDisplay();
+    int count = 0;
+    GLXFBConfig* configs = glXChooseFBConfig(dpy, DefaultScreen(dpy), wanted, &count);
+    bool found = false;
+    for (int i = 0; i < count && !found; ++i)
+        if (XVisualInfo* visual = glXGetVisualFromFBConfig(dpy, configs[i])) {
+            found = true;
+            XFree(visual);
+        }
+    if (configs != nullptr)
+        XFree(configs);
+    return found;
+}
+
 HDC GetDC(HWND hWnd)
 {
     return hWnd != nullptr ? new HDC__{hWnd} : nullptr;
@@ -304,7 +337,9 @@ BOOL wglMakeCurrent(HDC hdc, HGLRC hglrc)
     if (dpy == nullptr)
         return FALSE;
     if (hglrc == nullptr) {
-        glXMakeContextCurrent(dpy, None, None, nullptr);
+        // Releasing when nothing is current has nothing to do, even without GLX.
+        if (g_currentContext != nullptr)
+            glXMakeContextCurrent(dpy, None, None, nullptr);
         g_currentDC = nullptr;
         g_currentContext = nullptr;
         return TRUE;

@@ -44,6 +44,12 @@ constexpr BYTE PFD_TYPE_RGBA = 0;
 constexpr BYTE PFD_TYPE_COLORINDEX = 1;
 constexpr BYTE PFD_MAIN_PLANE = 0;
 
+// Whether the display can give a window the double-buffered RGBA visual with a 24-bit
+// depth buffer that OpenGL windows are made with. A server without the GLX extension (a
+// remote or VNC session, say) or an 8-bit display cannot; there a window that would draw
+// with OpenGL is made as a plain one, and choosing a pixel format for it fails.
+bool DisplayOffersOpenGLWindows();
+
 // A device context on a window's client area.
 HDC GetDC(HWND hWnd);
 int ReleaseDC(HWND hWnd, HDC hDC);
