@@ -15,14 +15,9 @@ namespace {
 
 int g_exitCode = 0;
 
-bool XDisplayAvailable()
-{
-    Display* display = XOpenDisplay(nullptr);
-    if (display == nullptr)
-        return false;
-    XCloseDisplay(display);
-    return true;
-}
+// A connection to the X display, held until the toolkit has its own: an X server resets
+// when its last client leaves, and would then refuse the toolkit for a moment.
+Display* g_displayProbe = nullptr;
 
 }  // namespace
 
@@ -32,6 +27,8 @@ public:
     {
         // Problems are written to standard error, never shown as toolkit pop-ups.
         delete wxLog::SetActiveTarget(new wxLogStderr);
+        XCloseDisplay(g_displayProbe);
+        g_displayProbe = nullptr;
         // The command line is the program's to read, and it reads none.
         return AfxGetApp() != nullptr && AfxGetApp()->InitInstance() != FALSE;
     }
@@ -58,11 +55,14 @@ int CWinApp::Run(int argc, char** argv)
     // OpenGL windows are bound through GLX, so the program runs on an X display, which a
     // Wayland session offers through XWayland. Without one there is nothing to show on.
     setenv("GDK_BACKEND", "x11", 1);
-    if (!XDisplayAvailable()) {
+    g_displayProbe = XOpenDisplay(nullptr);
+    if (g_displayProbe == nullptr) {
         std::fprintf(stderr, "%s draws with OpenGL through X11 and needs an X display or XWayland; none could be opened.\n",
                      AfxGetAppName());
         return 1;
     }
     const int loopResult = wxEntry(argc, argv);
+    if (g_displayProbe != nullptr)
+        XCloseDisplay(g_displayProbe);  // the toolkit did not start
     return loopResult == 0 ? g_exitCode : 1;
 }

@@ -5,10 +5,13 @@
 set -euo pipefail
 export LC_ALL=C.UTF-8
 
-if [ -z "${DISPLAY:-}" ]; then
+# A test that makes a display of its own (display.sh) says so with OWN_DISPLAY=1.
+if [ -z "${DISPLAY:-}" ] && [ -z "${OWN_DISPLAY:-}" ]; then
   echo "SKIP: no DISPLAY to show the viewer on"
   exit 77
 fi
+source "$(dirname "${BASH_SOURCE[0]}")/display.sh"
+source "$(dirname "${BASH_SOURCE[0]}")/pointer.sh"
 : "${DORVANE:?path of the dorvane binary}"
 : "${MAKE_VOLUME:?path of make_volume}"
 : "${XDND_DROP:?path of xdnd_drop}"
@@ -35,7 +38,7 @@ note() { echo "-- $*"; }
 for program in "$DORVANE" "$MAKE_VOLUME" "$XDND_DROP"; do
   [ -x "$program" ] || fail "expected the program $program built; it is not there"
 done
-for tool in xdotool xprop xwininfo import compare convert identify timeout; do
+for tool in xdotool xprop xwininfo import compare convert identify timeout od; do
   command -v "$tool" >/dev/null || fail "expected $tool installed (xdotool, x11-utils, imagemagick); it is not"
 done
 
@@ -54,6 +57,7 @@ stop_app() {
 cleanup() {
   stop_app
   rm -rf "$WORK"
+  stop_servers
 }
 trap cleanup EXIT
 
@@ -108,8 +112,10 @@ title_of() {
 
 caption() { title_of "$MAIN"; }
 
-# start_app [ARGS...]: starts the viewer with an empty profile and waits for its window.
+# start_app [ARGS...]: starts the viewer with an empty profile and waits for its window;
+# with E2E_WM=openbox, under that window manager.
 start_app() {
+  [ "${E2E_WM:-}" = openbox ] && ! wm_running && start_wm
   export XDG_CONFIG_HOME="$WORK/config" HOME="$WORK/home"
   # GTK's settings would otherwise go to a dconf daemon that is not there.
   export GSETTINGS_BACKEND=memory NO_AT_BRIDGE=1
@@ -319,40 +325,6 @@ expect_new_message() { # expect_new_message COUNT_BEFORE TEXT: a message since t
 }
 
 view_top() { local g; g=$(view_geometry); echo "${g##*+}"; }
-
-# The strip above the view (or above row TOP) where the toolbar's button pictures are,
-# as columns: 1 where a column holds dark or strongly coloured pixels, else 0.
-toolbar_columns() { # toolbar_columns IMAGE [TOP]
-  local top width
-  top=${2:-$(view_top)}
-  width=$(x identify -format '%w' "$1")
-  x convert "$1" -crop "${width}x20+0+$((top - 24))" +repage \
-    -fx '(lightness < 0.4 || saturation > 0.5) ? 1 : 0' -scale "${width}x1!" -threshold 0 txt:- |
-    awk 'NR > 1 { print ($0 ~ /#FFFFFF/) ? 1 : 0 }'
-}
-
-# Runs of at least 4 marked columns, as "FIRST LAST" (the grip's dots are narrower).
-glyph_runs() {
-  awk '{ if ($1) { if (!run) first = NR - 1; run++ } else { if (run >= 4) print first, NR - 2; run = 0 } }
-       END { if (run >= 4) print first, NR - 1 }'
-}
-
-toolbar_glyphs() { # toolbar_glyphs IMAGE [TOP]: how many button pictures the toolbar shows
-  toolbar_columns "$@" | glyph_runs | wc -l
-}
-
-# click_toolbar_button N: clicks the middle of the Nth button picture, as a person would.
-click_toolbar_button() {
-  local picture run top first last
-  picture=$(shot toolbar-to-click)
-  top=$(view_top)
-  run=$(toolbar_columns "$picture" "$top" | glyph_runs | sed -n "$1p")
-  [ -n "$run" ] || fail "expected a button $1 on the toolbar to click; $(basename "$picture") shows $(toolbar_glyphs "$picture" "$top")"
-  read -r first last <<<"$run"
-  x xdotool mousemove --window "$MAIN" $(((first + last) / 2)) $((top - 14)) click 1
-  # Away again, so that no hover or tooltip is left over the toolbar.
-  x xdotool mousemove --window "$MAIN" 400 $((top + 100))
-}
 
 # Every frame the view draws turns the volume 3 degrees, repaints included, so a still
 # picture is judged by its outline, which a sphere keeps as it turns: the box around

@@ -24,8 +24,7 @@ for row in "${starts[@]}"; do
   expect_caption "Dorvane"
   expect_black_view "$picture" "at start ($what)"
   expect_no_message_box "at start ($what)"
-  buttons=$(toolbar_glyphs "$picture")
-  [ "$buttons" = 2 ] || fail "expected two buttons on the toolbar ($what); saw $buttons in $(basename "$picture")"
+  expect_bar top horizontal "at start ($what)"
   stop_app
 done
 echo "PASS"
