@@ -217,3 +217,4 @@ click_close_box() {
 
 hovered() { [ "$(highlight_around "$(shot hovered)" "$1" "$2")" -gt 20 ]; }
 not_hovered() { [ "$(highlight_around "$(shot not-hovered)" "$1" "$2")" -le 20 ]; }
+no_bar() { ! find_bar; }
