@@ -36,9 +36,14 @@ HWND CView::CreateNativeWindow(CREATESTRUCT& cs, CWnd* pParentWnd)
     const wxPoint position(cs.x, cs.y);
     const wxSize size(cs.cx, cs.cy);
     // A display that offers no OpenGL visual still gets the view, as a plain window: it
-    // shows nothing, but takes drops, commands and its size like any other.
-    if (!DisplayOffersOpenGLWindows())
-        return WindowHandle(new wxWindow(parent, wxID_ANY, position, size, wxFULL_REPAINT_ON_RESIZE));
+    // shows nothing, but takes drops, commands and its size like any other. Like the OpenGL
+    // one, it is a window of the display's own rather than a part drawn by its parent.
+    if (!DisplayOffersOpenGLWindows()) {
+        auto* plain = new wxWindow(parent, wxID_ANY, position, size, wxFULL_REPAINT_ON_RESIZE);
+        gtk_widget_realize(plain->GetHandle());
+        gdk_window_ensure_native(plain->GTKGetDrawingWindow());
+        return WindowHandle(plain);
+    }
     // An RGBA, double-buffered window with a depth buffer: the surface the view's
     // pixel format is chosen for.
     wxGLAttributes attributes;

@@ -115,6 +115,11 @@ caption() { title_of "$MAIN"; }
 # start_app [ARGS...]: starts the viewer with an empty profile and waits for its window;
 # with E2E_WM=openbox, under that window manager.
 start_app() {
+  launch_app "$@"
+  wait_main_window
+}
+
+launch_app() {
   [ "${E2E_WM:-}" = openbox ] && ! wm_running && start_wm
   export XDG_CONFIG_HOME="$WORK/config" HOME="$WORK/home"
   # GTK's settings would otherwise go to a dconf daemon that is not there.
@@ -123,6 +128,9 @@ start_app() {
   mkdir -p "$XDG_CONFIG_HOME" "$HOME"
   "$DORVANE" "$@" >"$ART/stdout.log" 2>"$ART/stderr.log" &
   APP_PID=$!
+}
+
+wait_main_window() {
   wait_until 15 main_window_found ||
     fail "expected a window titled exactly \"Dorvane\" within 15 s; saw none (viewer $(app_state))"
   # The first frame is drawn after mapping; give it time to reach the screen.
@@ -130,7 +138,7 @@ start_app() {
 }
 
 main_window_found() {
-  MAIN=$(windows_titled Dorvane | head -n1)
+  MAIN=$(windows_titled Dorvane | while read -r w; do is_dialog "$w" || echo "$w"; done | head -n1)
   [ -n "$MAIN" ]
 }
 
@@ -162,6 +170,8 @@ popup_windows() {
 }
 popup_shown() { [ -n "$(popup_windows)" ]; }
 no_popup() { [ -z "$(popup_windows)" ]; }
+
+is_dialog() { x xprop -id "$1" _NET_WM_WINDOW_TYPE 2>/dev/null | grep -q _NET_WM_WINDOW_TYPE_DIALOG; }
 
 # A dialog is any other mapped window of the viewer's titled $1.
 dialogs_titled() {
