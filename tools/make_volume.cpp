@@ -24,7 +24,7 @@ const char kUsage[] =
     "       make_volume --samples DIR\n"
     "       make_volume --bytes N --fill B OUTPUT\n"
     "\n"
-    "SHAPE is one of sphere, shell, torus, block, empty, cell, noise.\n"
+    "SHAPE is one of sphere, shell, torus, block, empty, cell, column, noise.\n"
     "--density (0..1, default 0.1) and --seed (default 1) apply to noise only.\n"
     "--samples writes sphere, shell, torus, block, cell and noise (10%) into DIR.\n"
     "--bytes writes N bytes (at most 16777216) all equal to B (0..255), for testing\n"

@@ -34,6 +34,7 @@ const NamedShape kAllShapes[] = {
     {"block", volumes::FullBlock},
     {"empty", volumes::Empty},
     {"cell", volumes::SingleCellOnAxis},
+    {"column", volumes::AxisColumn},
     {"noise", [] { return volumes::Noise(0.3, 5); }},
 };
 
@@ -62,6 +63,12 @@ TEST(VolumeShapes, SingleCellSitsOnTheAxisAtTheMiddleLayer) {
   const auto bytes = volumes::SingleCellOnAxis();
   EXPECT_EQ(Occupied(bytes), 1u);
   EXPECT_EQ(bytes[32 * 16384 + 64 * 128 + 64], 1);
+}
+
+TEST(VolumeShapes, ColumnStandsOnTheAxisInEveryLayer) {
+  const auto bytes = volumes::AxisColumn();
+  EXPECT_EQ(Occupied(bytes), 64u);
+  for (int layer = 0; layer < 64; ++layer) EXPECT_EQ(bytes[layer * 16384 + 64 * 128 + 64], 1) << layer;
 }
 
 TEST(VolumeShapes, BlockAndEmptyAreUniform) {

@@ -56,6 +56,10 @@ std::vector<unsigned char> SingleCellOnAxis() {
   return bytes;
 }
 
+std::vector<unsigned char> AxisColumn() {
+  return Rasterize([](int x, int, int z) { return x == 0 && z == 0; });
+}
+
 std::optional<std::vector<unsigned char>> ShapeByName(const std::string& name, double density,
                                                       unsigned seed) {
   if (name == "sphere") return Sphere();
@@ -64,6 +68,7 @@ std::optional<std::vector<unsigned char>> ShapeByName(const std::string& name, d
   if (name == "block") return FullBlock();
   if (name == "empty") return Empty();
   if (name == "cell") return SingleCellOnAxis();
+  if (name == "column") return AxisColumn();
   if (name == "noise") return Noise(density, seed);
   return std::nullopt;
 }

@@ -36,11 +36,13 @@ std::vector<unsigned char> Torus();
 std::vector<unsigned char> FullBlock();
 std::vector<unsigned char> Empty();
 std::vector<unsigned char> SingleCellOnAxis();
+// One cell in every layer, on the rotation axis: a column as tall as the volume.
+std::vector<unsigned char> AxisColumn();
 // Every cell occupied with probability `density`; the same seed gives the same bytes on
 // every platform and library version.
 std::vector<unsigned char> Noise(double density, unsigned seed);
 
-// Names: sphere, shell, torus, block, empty, cell, noise. `density` and `seed` are used by
+// Names: sphere, shell, torus, block, empty, cell, column, noise. `density` and `seed` are used by
 // noise only. Unknown names give nullopt.
 std::optional<std::vector<unsigned char>> ShapeByName(const std::string& name, double density,
                                                       unsigned seed);
