@@ -112,6 +112,11 @@ std::string AfxTestModalDialogTitle()
     return dialog != nullptr ? std::string(dialog->GetTitle().utf8_str()) : std::string();
 }
 
+bool AfxTestWindowTakesInput(void* hWnd)
+{
+    return hWnd != nullptr && static_cast<wxWindow*>(hWnd)->IsEnabled();
+}
+
 bool AfxTestPressInModalDialog(const std::string& buttonLabel)
 {
     wxDialog* dialog = ModalDialog();

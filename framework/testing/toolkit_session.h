@@ -20,6 +20,10 @@ bool AfxTestRunEventLoopUntil(const std::function<bool()>& done, int timeoutMill
 void AfxTestCallSoon(std::function<void()> fn);
 void AfxTestCallLater(int milliseconds, std::function<void()> fn);
 
+// Whether the toolkit lets a window take input: a disabled one takes no pointer events,
+// however its contents look.
+bool AfxTestWindowTakesInput(void* hWnd);
+
 // The modal dialog on screen now, if any: its title, and ways to end it.
 std::string AfxTestModalDialogTitle();
 bool AfxTestPressInModalDialog(const std::string& buttonLabel);

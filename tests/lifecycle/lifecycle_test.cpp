@@ -10,6 +10,7 @@
 #include "framework/testing/toolkit_session.h"
 #include "platform/call_journal.h"
 #include "platform/drop_files.h"
+#include "platform/message_queue.h"
 #include "platform/opengl_binding.h"
 
 #include <gtest/gtest.h>
@@ -170,6 +171,34 @@ TEST_F(Lifecycle, ClosingWhilePlayingStopsTheTimerBeforeTheContextGoes)
         EXPECT_LT(Position(calls, "wglDeleteContext"), calls.size());
         EXPECT_EQ(AfxGetMainWnd(), nullptr);
         EXPECT_EQ(wglGetCurrentContext(), nullptr);
+    }
+}
+
+TEST_F(Lifecycle, NothingReachesTheViewOnceItIsGone)
+{
+    // The roads out on which the toolbar or the menu ask after commands while the frame
+    // is being taken apart; with the address sanitizer, a view used after it is gone
+    // ends the test.
+    const struct {
+        const char* road;
+        UINT command;
+        bool dropPosted;
+    } roads[] = {
+        {"playing", ID_FILE_PLAY, false},
+        {"with the controller open", ID_CONTROL, false},
+        {"with a drop posted", 0, true},
+    };
+    for (const auto& road : roads) {
+        StartAgain();
+        if (road.command != 0)
+            MainFrame()->RouteCommand(road.command);
+        if (road.dropPosted)
+            ::PostMessage(View()->m_hWnd, WM_DROPFILES, reinterpret_cast<WPARAM>(MakeDrop({"/nonexistent"})), 0);
+        CFrameWnd* frame = MainFrame();
+        frame->SendMessage(WM_CLOSE);
+        AfxTestRunEventLoop(300);
+        EXPECT_EQ(AfxGetMainWnd(), nullptr) << road.road;
+        EXPECT_TRUE(g_shown.empty()) << road.road;
     }
 }
 

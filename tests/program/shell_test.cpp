@@ -99,6 +99,14 @@ TEST(Shell, ToolbarHasPlayThenAboutWithTheirTips)
     EXPECT_TRUE(toolbar->GetBarStyle() & CBRS_TOOLTIPS);
 }
 
+TEST(Shell, ToolbarTakesThePointerAfterItsUpdates)
+{
+    // The toolkit asks after the bar's own window as well as its buttons, whenever it is
+    // idle; the bar must stay able to take clicks.
+    Pump(300);
+    EXPECT_TRUE(AfxTestWindowTakesInput(Toolbar()->m_hWnd));
+}
+
 TEST(Shell, PlayButtonShowsPressedWhilePlaying)
 {
     MainFrame()->RouteCommand(ID_FILE_PLAY);
