@@ -5,6 +5,7 @@
 #include <wx/dialog.h>
 #include <wx/evtloop.h>
 #include <wx/log.h>
+#include <wx/stattext.h>
 #include <wx/timer.h>
 #include <wx/toplevel.h>
 
@@ -110,6 +111,28 @@ std::string AfxTestModalDialogTitle()
 {
     wxDialog* dialog = ModalDialog();
     return dialog != nullptr ? std::string(dialog->GetTitle().utf8_str()) : std::string();
+}
+
+std::vector<AfxTestTextFit> AfxTestModalDialogTexts()
+{
+    std::vector<AfxTestTextFit> texts;
+    wxDialog* dialog = ModalDialog();
+    if (dialog == nullptr)
+        return texts;
+    for (wxWindow* child : dialog->GetChildren()) {
+        auto* text = dynamic_cast<wxStaticText*>(child);
+        if (text == nullptr)
+            continue;
+        // Measured in the dialog's font, the one its dialog units were worked out from.
+        const wxFont font = dialog->GetFont();
+        int neededWidth = 0;
+        int neededHeight = 0;
+        text->GetTextExtent(text->GetLabel(), &neededWidth, &neededHeight, nullptr, nullptr, &font);
+        const wxSize size = text->GetSize();
+        texts.push_back({std::string(text->GetLabel().utf8_str()), neededWidth, neededHeight, size.x, size.y,
+                         text->GetFont() == font});
+    }
+    return texts;
 }
 
 bool AfxTestPressInModalDialog(const std::string& buttonLabel)

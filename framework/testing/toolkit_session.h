@@ -4,6 +4,7 @@
 
 #include <functional>
 #include <string>
+#include <vector>
 
 // Starts the toolkit on $DISPLAY; FALSE when there is no display to start it on.
 bool AfxTestStartToolkit(int& argc, char** argv);
@@ -23,5 +24,17 @@ void AfxTestCallLater(int milliseconds, std::function<void()> fn);
 // The modal dialog on screen now, if any: its title, and ways to end it.
 std::string AfxTestModalDialogTitle();
 bool AfxTestPressInModalDialog(const std::string& buttonLabel);
+
+// Each static text of the modal dialog: the room its label needs in the dialog's font, in
+// pixels, the room the control has, and whether the control draws in that font.
+struct AfxTestTextFit {
+    std::string text;
+    int neededWidth;
+    int neededHeight;
+    int width;
+    int height;
+    bool inDialogFont;
+};
+std::vector<AfxTestTextFit> AfxTestModalDialogTexts();
 bool AfxTestPressEscapeInModalDialog();
 bool AfxTestCloseModalDialog();
