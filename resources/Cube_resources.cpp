@@ -17,6 +17,14 @@ AfxBytes Bytes(art::Bytes picture)
     return AfxBytes{picture.data, picture.size};
 }
 
+std::vector<AfxBytes> IconSet()
+{
+    std::vector<AfxBytes> images;
+    for (art::Bytes png : art::IconSet())
+        images.push_back(Bytes(png));
+    return images;
+}
+
 AfxMenuResource MainMenu()
 {
     return AfxMenuResource{{
@@ -134,6 +142,7 @@ const AfxResourceModule& AfxProgramResources()
         {{IDR_MAINFRAME, Bytes(art::Icon())}},
         {{IDD_ABOUTBOX, AboutBox()}, {IDD_CONTROLLER, Controller()}},
         Version(),
+        {{IDR_MAINFRAME, IconSet()}},
     };
     return resources;
 }

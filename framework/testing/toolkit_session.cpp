@@ -1,9 +1,12 @@
 #include "toolkit_session.h"
 
+#include "platform/native_window.h"
+
 #include <wx/app.h>
 #include <wx/button.h>
 #include <wx/dialog.h>
 #include <wx/evtloop.h>
+#include <wx/iconbndl.h>
 #include <wx/log.h>
 #include <wx/stattext.h>
 #include <wx/timer.h>
@@ -171,4 +174,18 @@ bool AfxTestCloseModalDialog()
         return false;
     dialog->Close();
     return true;
+}
+
+std::vector<std::pair<int, int>> AfxTestWindowIconSizes(HWND hWnd)
+{
+    std::vector<std::pair<int, int>> sizes;
+    auto* window = dynamic_cast<wxTopLevelWindow*>(NativeWindow(hWnd));
+    if (window == nullptr)
+        return sizes;
+    const wxIconBundle& icons = window->GetIcons();
+    for (size_t i = 0; i < icons.GetIconCount(); ++i) {
+        const wxIcon icon = icons.GetIconByIndex(i);
+        sizes.emplace_back(icon.GetWidth(), icon.GetHeight());
+    }
+    return sizes;
 }

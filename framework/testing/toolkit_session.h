@@ -2,8 +2,11 @@
 // and reach the dialogs it shows, as a person at the screen would.
 #pragma once
 
+#include "platform/windows_types.h"
+
 #include <functional>
 #include <string>
+#include <utility>
 #include <vector>
 
 // Starts the toolkit on $DISPLAY; FALSE when there is no display to start it on.
@@ -38,3 +41,6 @@ struct AfxTestTextFit {
 std::vector<AfxTestTextFit> AfxTestModalDialogTexts();
 bool AfxTestPressEscapeInModalDialog();
 bool AfxTestCloseModalDialog();
+
+// The width and height of each icon a top-level window offers the desktop.
+std::vector<std::pair<int, int>> AfxTestWindowIconSizes(HWND hWnd);

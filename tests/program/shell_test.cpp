@@ -12,6 +12,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <fstream>
 
 namespace {
@@ -67,6 +68,14 @@ std::string RunAboutEndedBy(bool (*end)())
 TEST(Shell, CaptionIsTheProgramsName)
 {
     EXPECT_EQ(MainFrame()->GetWindowText().str(), "Dorvane");
+}
+
+TEST(Shell, TheWindowOffersTheIconAtEveryThemeSize)
+{
+    const std::vector<std::pair<int, int>> expected = {{16, 16}, {32, 32}, {48, 48}, {64, 64}, {128, 128}, {256, 256}};
+    std::vector<std::pair<int, int>> sizes = AfxTestWindowIconSizes(MainFrame()->m_hWnd);
+    std::sort(sizes.begin(), sizes.end());
+    EXPECT_EQ(sizes, expected);
 }
 
 TEST(Shell, MenuIsExactlyTheTable)
