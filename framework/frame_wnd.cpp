@@ -16,6 +16,7 @@
 #include <wx/iconbndl.h>
 #include <wx/image.h>
 #include <wx/imagpng.h>
+#include <wx/log.h>
 #include <wx/menu.h>
 #include <wx/mstream.h>
 
@@ -69,9 +70,11 @@ wxAcceleratorTable LoadAccelerators(UINT nIDResource)
     return wxAcceleratorTable(static_cast<int>(entries.size()), entries.data());
 }
 
-// Every size of the icon, so the desktop shows the one it needs in each place.
+// Every size of the icon, so the desktop shows the one it needs in each place. An image
+// that cannot be read is left out without a word: the window is still usable.
 wxIconBundle LoadIconSet(UINT nIDResource)
 {
+    wxLogNull quiet;
     wxIconBundle icons;
     const auto& sets = AfxResources().iconSets;
     auto it = sets.find(nIDResource);
