@@ -13,8 +13,10 @@
 
 #include <wx/accel.h>
 #include <wx/frame.h>
-#include <wx/icon.h>
+#include <wx/iconbndl.h>
 #include <wx/image.h>
+#include <wx/imagpng.h>
+#include <wx/log.h>
 #include <wx/menu.h>
 #include <wx/mstream.h>
 
@@ -68,20 +70,28 @@ wxAcceleratorTable LoadAccelerators(UINT nIDResource)
     return wxAcceleratorTable(static_cast<int>(entries.size()), entries.data());
 }
 
-wxIcon LoadIcon(UINT nIDResource)
+// Every size of the icon, so the desktop shows the one it needs in each place. An image
+// that cannot be read is left out without a word: the window is still usable.
+wxIconBundle LoadIconSet(UINT nIDResource)
 {
-    wxIcon icon;
-    const auto& icons = AfxResources().icons;
-    auto it = icons.find(nIDResource);
-    if (it == icons.end() || it->second.data == nullptr)
-        return icon;
-    if (wxImage::FindHandler(wxBITMAP_TYPE_ICO) == nullptr)
-        wxImage::AddHandler(new wxICOHandler);
-    wxMemoryInputStream stream(it->second.data, it->second.size);
-    wxImage image;
-    if (image.LoadFile(stream, wxBITMAP_TYPE_ICO))
-        icon.CopyFromBitmap(wxBitmap(image));
-    return icon;
+    wxLogNull quiet;
+    wxIconBundle icons;
+    const auto& sets = AfxResources().iconSets;
+    auto it = sets.find(nIDResource);
+    if (it == sets.end())
+        return icons;
+    if (wxImage::FindHandler(wxBITMAP_TYPE_PNG) == nullptr)
+        wxImage::AddHandler(new wxPNGHandler);
+    for (const AfxBytes& png : it->second) {
+        wxMemoryInputStream stream(png.data, png.size);
+        wxImage image;
+        if (png.data != nullptr && image.LoadFile(stream, wxBITMAP_TYPE_PNG)) {
+            wxIcon icon;
+            icon.CopyFromBitmap(wxBitmap(image));
+            icons.AddIcon(icon);
+        }
+    }
+    return icons;
 }
 
 }  // namespace
@@ -112,9 +122,9 @@ HWND CFrameWnd::CreateNativeWindow(CREATESTRUCT& cs, CWnd* pParentWnd)
     wxWindow* parent = pParentWnd != nullptr ? NativeWindow(pParentWnd->m_hWnd) : nullptr;
     auto* frame = new wxFrame(parent, wxID_ANY, wxEmptyString, wxDefaultPosition, wxSize(cs.cx, cs.cy));
     frame->SetAcceleratorTable(LoadAccelerators(m_nIDResource));
-    const wxIcon icon = LoadIcon(m_nIDResource);
-    if (icon.IsOk())
-        frame->SetIcon(icon);
+    const wxIconBundle icons = LoadIconSet(m_nIDResource);
+    if (!icons.IsEmpty())
+        frame->SetIcons(icons);
 
     m_pDockSite = std::make_unique<DockSite>();
     m_pDockSite->manager.SetManagedWindow(frame);

@@ -154,13 +154,15 @@ bool CRecentFileList::WriteList(const std::string& profilePath, std::string* err
 
 std::string AfxProfilePath(const std::string& appName)
 {
-    const char* config = std::getenv("XDG_CONFIG_HOME");
+    // Only an absolute folder counts: a relative one would put the profile wherever the
+    // program happened to be started. There is no shared fallback such as /tmp, where
+    // another user could prepare the file in advance.
     std::string base;
-    if (config != nullptr && config[0] == '/')
+    if (const char* config = std::getenv("XDG_CONFIG_HOME"); config != nullptr && config[0] == '/')
         base = config;
-    else if (const char* home = std::getenv("HOME"); home != nullptr && home[0] != '\0')
+    else if (const char* home = std::getenv("HOME"); home != nullptr && home[0] == '/')
         base = std::string(home) + "/.config";
     else
-        base = "/tmp";
+        return std::string();
     return base + "/" + appName + "/" + appName + ".conf";
 }

@@ -28,5 +28,6 @@ private:
 };
 
 // Where the program's profile lives: $XDG_CONFIG_HOME/<app>/<app>.conf, or under
-// ~/.config when that is unset.
+// $HOME/.config when that is unset or relative; empty when neither names an absolute
+// folder, and then there is no profile to read or write.
 std::string AfxProfilePath(const std::string& appName);

@@ -95,6 +95,8 @@ struct AfxResourceModule {
     std::map<UINT, AfxBytes> icons;
     std::map<UINT, AfxDialogTemplate> dialogs;
     AfxVersionInfo version;
+    // An icon's PNG images at the sizes the desktop picks from, for a main window.
+    std::map<UINT, std::vector<AfxBytes>> iconSets;
 };
 
 // Defined by the program: its own resource set.

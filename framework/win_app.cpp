@@ -76,15 +76,23 @@ BOOL CWinApp::Enable3dControls()
 void CWinApp::LoadStdProfileSettings(UINT nMaxMRU)
 {
     m_pRecentFileList = std::make_unique<CRecentFileList>(nMaxMRU);
-    m_pRecentFileList->ReadList(AfxProfilePath(GetAppName()));
+    const std::string profile = AfxProfilePath(GetAppName());
+    if (!profile.empty())
+        m_pRecentFileList->ReadList(profile);
 }
 
 void CWinApp::SaveStdProfileSettings()
 {
     if (m_pRecentFileList == nullptr)
         return;
+    const std::string profile = AfxProfilePath(GetAppName());
+    if (profile.empty()) {
+        std::fprintf(stderr, "%s: the recent-file list was not saved: neither XDG_CONFIG_HOME nor HOME names a folder\n",
+                     m_pszAppName);
+        return;
+    }
     std::string error;
-    if (!m_pRecentFileList->WriteList(AfxProfilePath(GetAppName()), &error))
+    if (!m_pRecentFileList->WriteList(profile, &error))
         std::fprintf(stderr, "%s: the recent-file list was not saved: %s\n", m_pszAppName, error.c_str());
 }
 

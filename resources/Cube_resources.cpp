@@ -17,6 +17,14 @@ AfxBytes Bytes(art::Bytes picture)
     return AfxBytes{picture.data, picture.size};
 }
 
+std::vector<AfxBytes> IconSet()
+{
+    std::vector<AfxBytes> images;
+    for (art::Bytes png : art::IconSet())
+        images.push_back(Bytes(png));
+    return images;
+}
+
 AfxMenuResource MainMenu()
 {
     return AfxMenuResource{{
@@ -60,7 +68,8 @@ AfxDialogTemplate AboutBox()
         {
             {IDC_STATIC, "STATIC", "", IDR_MAINFRAME, WS_CHILD | WS_VISIBLE | SS_ICON, 11, 17, 20, 20},
             {IDC_STATIC, "STATIC", "Dorvane Ver.1.10", 0, WS_CHILD | WS_VISIBLE | WS_GROUP | SS_LEFT, 40, 10, 119, 8},
-            {IDC_STATIC, "STATIC", "Copyright (C) 2026 the Dorvane developers", 0,
+            // The copyright sign keeps the line inside its 119 units in the desktop's font.
+            {IDC_STATIC, "STATIC", "\xC2\xA9 2026 the Dorvane developers", 0,
              WS_CHILD | WS_VISIBLE | WS_GROUP | SS_LEFT, 40, 25, 119, 8},
             {IDOK, "BUTTON", "OK", 0, WS_CHILD | WS_VISIBLE | WS_GROUP | WS_TABSTOP | BS_DEFPUSHBUTTON, 176, 6, 32, 14},
         },
@@ -108,7 +117,7 @@ AfxVersionInfo Version()
             {"FileDescription", "Dorvane"},
             {"FileVersion", "1, 1, 0, 1"},
             {"InternalName", "Dorvane"},
-            {"LegalCopyright", "Copyright (C) 2026 the Dorvane developers"},
+            {"LegalCopyright", "Copyright \xC2\xA9 2026 the Dorvane developers"},
             {"LegalTrademarks", ""},
             {"OriginalFilename", "Dorvane.exe"},
             {"PrivateBuild", ""},
@@ -133,6 +142,7 @@ const AfxResourceModule& AfxProgramResources()
         {{IDR_MAINFRAME, Bytes(art::Icon())}},
         {{IDD_ABOUTBOX, AboutBox()}, {IDD_CONTROLLER, Controller()}},
         Version(),
+        {{IDR_MAINFRAME, IconSet()}},
     };
     return resources;
 }

@@ -1,10 +1,14 @@
 #include "toolkit_session.h"
 
+#include "platform/native_window.h"
+
 #include <wx/app.h>
 #include <wx/button.h>
 #include <wx/dialog.h>
 #include <wx/evtloop.h>
+#include <wx/iconbndl.h>
 #include <wx/log.h>
+#include <wx/stattext.h>
 #include <wx/timer.h>
 #include <wx/toplevel.h>
 
@@ -117,6 +121,28 @@ bool AfxTestWindowTakesInput(void* hWnd)
     return hWnd != nullptr && static_cast<wxWindow*>(hWnd)->IsEnabled();
 }
 
+std::vector<AfxTestTextFit> AfxTestModalDialogTexts()
+{
+    std::vector<AfxTestTextFit> texts;
+    wxDialog* dialog = ModalDialog();
+    if (dialog == nullptr)
+        return texts;
+    for (wxWindow* child : dialog->GetChildren()) {
+        auto* text = dynamic_cast<wxStaticText*>(child);
+        if (text == nullptr)
+            continue;
+        // Measured in the dialog's font, the one its dialog units were worked out from.
+        const wxFont font = dialog->GetFont();
+        int neededWidth = 0;
+        int neededHeight = 0;
+        text->GetTextExtent(text->GetLabel(), &neededWidth, &neededHeight, nullptr, nullptr, &font);
+        const wxSize size = text->GetSize();
+        texts.push_back({std::string(text->GetLabel().utf8_str()), neededWidth, neededHeight, size.x, size.y,
+                         text->GetFont() == font});
+    }
+    return texts;
+}
+
 bool AfxTestPressInModalDialog(const std::string& buttonLabel)
 {
     wxDialog* dialog = ModalDialog();
@@ -153,4 +179,18 @@ bool AfxTestCloseModalDialog()
         return false;
     dialog->Close();
     return true;
+}
+
+std::vector<std::pair<int, int>> AfxTestWindowIconSizes(HWND hWnd)
+{
+    std::vector<std::pair<int, int>> sizes;
+    auto* window = dynamic_cast<wxTopLevelWindow*>(NativeWindow(hWnd));
+    if (window == nullptr)
+        return sizes;
+    const wxIconBundle& icons = window->GetIcons();
+    for (size_t i = 0; i < icons.GetIconCount(); ++i) {
+        const wxIcon icon = icons.GetIconByIndex(i);
+        sizes.emplace_back(icon.GetWidth(), icon.GetHeight());
+    }
+    return sizes;
 }

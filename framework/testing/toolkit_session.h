@@ -2,8 +2,12 @@
 // and reach the dialogs it shows, as a person at the screen would.
 #pragma once
 
+#include "platform/windows_types.h"
+
 #include <functional>
 #include <string>
+#include <utility>
+#include <vector>
 
 // Starts the toolkit on $DISPLAY; FALSE when there is no display to start it on.
 bool AfxTestStartToolkit(int& argc, char** argv);
@@ -27,5 +31,20 @@ bool AfxTestWindowTakesInput(void* hWnd);
 // The modal dialog on screen now, if any: its title, and ways to end it.
 std::string AfxTestModalDialogTitle();
 bool AfxTestPressInModalDialog(const std::string& buttonLabel);
+
+// Each static text of the modal dialog: the room its label needs in the dialog's font, in
+// pixels, the room the control has, and whether the control draws in that font.
+struct AfxTestTextFit {
+    std::string text;
+    int neededWidth;
+    int neededHeight;
+    int width;
+    int height;
+    bool inDialogFont;
+};
+std::vector<AfxTestTextFit> AfxTestModalDialogTexts();
 bool AfxTestPressEscapeInModalDialog();
 bool AfxTestCloseModalDialog();
+
+// The width and height of each icon a top-level window offers the desktop.
+std::vector<std::pair<int, int>> AfxTestWindowIconSizes(HWND hWnd);

@@ -50,8 +50,31 @@ const std::vector<std::string> kCubes = {
     "................................",
 };
 
+// The same cubes drawn again for small sizes, where the 32-pixel picture cannot be
+// scaled by a whole number.
+const std::vector<std::string> kSmallCubes = {
+    "................",
+    "..RRR......GGG..",
+    ".RRRr.....GGGg..",
+    ".rrrr.....gggg..",
+    ".rrr......ggg...",
+    "......BBB.......",
+    ".....BBBb.......",
+    ".....bbbb.......",
+    ".....bbb........",
+    "................",
+    "..YYY......MMM..",
+    ".YYYy.....MMMm..",
+    ".yyyy.....mmmm..",
+    ".yyy......mmm...",
+    "................",
+    "................",
+};
+
 }  // namespace
 
 PixelArt CubeIconArt() { return {kCubes, kLegend}; }
+
+PixelArt SmallCubeIconArt() { return {kSmallCubes, kLegend}; }
 
 }  // namespace art

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <vector>
+
 // The toolbar bitmap and the application icon, as complete .bmp and .ico
 // files compiled into the program so it never looks for them on disk.
 namespace art {
@@ -14,5 +16,8 @@ Bytes ToolbarBitmap();
 
 // 32 x 32, 4 bpp, with an AND mask.
 Bytes Icon();
+
+// The same icon as PNG files of 16, 32, 48, 64, 128 and 256 pixels, smallest first.
+std::vector<Bytes> IconSet();
 
 }  // namespace art

@@ -24,4 +24,8 @@ PixelArt ToolbarArt();
 // 32 x 32 application icon: coloured cubes on black.
 PixelArt CubeIconArt();
 
+// 16 x 16 version of the application icon, for the sizes that are not a whole multiple
+// of 32.
+PixelArt SmallCubeIconArt();
+
 }  // namespace art

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # At start: the caption, a black view and a toolbar of two buttons; the command line is
-# not read, so a volume named there opens nothing.
+# not read, so a volume named there opens nothing. The window's class is the binary's
+# name, so the desktop matches it with dorvane.desktop.
 source "$(dirname "$0")/lib.sh"
 
 volume sphere "$DATA/sphere.vol"
@@ -22,6 +23,8 @@ for row in "${starts[@]}"; do
   settle
   picture=$(shot "start-$n")
   expect_caption "Dorvane"
+  class=$(x xprop -id "$MAIN" WM_CLASS)
+  [[ "$class" == *'= "dorvane", '* ]] || fail "expected the window class \"dorvane\" ($what); saw $class"
   expect_black_view "$picture" "at start ($what)"
   expect_no_message_box "at start ($what)"
   expect_bar top horizontal "at start ($what)"

@@ -23,6 +23,7 @@ const AfxResourceModule& AfxProgramResources()
         {},
         {},
         {},
+        {},
     };
     return resources;
 }

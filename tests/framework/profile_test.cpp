@@ -3,10 +3,14 @@
 #include "framework_session.h"
 
 #include "framework/profile.h"
+#include "framework/win_app.h"
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <fstream>
+#include <map>
+#include <optional>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -102,7 +106,88 @@ TEST(Profile, AFailedWriteSaysWhyAndLeavesTheOldProfileWhole)
     EXPECT_FALSE(error.empty());
 }
 
-TEST(Profile, LivesInTheDesktopsConfigurationFolder)
+namespace {
+
+// Sets or clears environment variables for one test and puts them back afterwards.
+class Environment {
+public:
+    void Set(const char* name, const char* value)
+    {
+        if (m_saved.find(name) == m_saved.end()) {
+            const char* old = std::getenv(name);
+            m_saved[name] = old != nullptr ? std::optional<std::string>(old) : std::nullopt;
+        }
+        if (value != nullptr)
+            ::setenv(name, value, 1);
+        else
+            ::unsetenv(name);
+    }
+    ~Environment()
+    {
+        for (const auto& [name, value] : m_saved)
+            Set(name.c_str(), value ? value->c_str() : nullptr);
+    }
+
+private:
+    std::map<std::string, std::optional<std::string>> m_saved;
+};
+
+}  // namespace
+
+TEST(Profile, LivesInTheConfigurationFolderTheEnvironmentNames)
 {
-    EXPECT_EQ(AfxProfilePath("Dorvane"), TestFolder() + "/Dorvane/Dorvane.conf");
+    const struct {
+        const char* xdgConfigHome;  // nullptr: unset
+        const char* home;
+        const char* expected;       // "": no profile at all
+    } cases[] = {
+        {"/x/config", "/home/u", "/x/config/Dorvane/Dorvane.conf"},
+        {"/x/config", nullptr, "/x/config/Dorvane/Dorvane.conf"},
+        {nullptr, "/home/u", "/home/u/.config/Dorvane/Dorvane.conf"},
+        {"", "/home/u", "/home/u/.config/Dorvane/Dorvane.conf"},
+        {"relative/config", "/home/u", "/home/u/.config/Dorvane/Dorvane.conf"},
+        {"./config", "/home/u", "/home/u/.config/Dorvane/Dorvane.conf"},
+        {"relative/config", nullptr, ""},
+        {nullptr, nullptr, ""},
+        {"", "", ""},
+        {nullptr, "relative/home", ""},
+        {"~/config", "~", ""},
+    };
+    for (const auto& c : cases) {
+        Environment environment;
+        environment.Set("XDG_CONFIG_HOME", c.xdgConfigHome);
+        environment.Set("HOME", c.home);
+        EXPECT_EQ(AfxProfilePath("Dorvane"), c.expected)
+            << "XDG_CONFIG_HOME=" << (c.xdgConfigHome ? c.xdgConfigHome : "(unset)")
+            << " HOME=" << (c.home ? c.home : "(unset)");
+    }
+}
+
+TEST(Profile, WithNoConfigurationFolderTheApplicationWritesNothing)
+{
+    // Started in an empty folder, so a profile written relative to it would show.
+    const std::string folder = TestFolder() + "/started-here";
+    ::mkdir(folder.c_str(), 0700);
+    char previous[4096];
+    ASSERT_NE(::getcwd(previous, sizeof previous), nullptr);
+    ASSERT_EQ(::chdir(folder.c_str()), 0);
+    const std::string app = AfxGetAppName();
+    const std::string sharedFallback = "/tmp/" + app;
+    struct stat before;
+    const bool fallbackExisted = ::stat(sharedFallback.c_str(), &before) == 0;
+    {
+        Environment environment;
+        environment.Set("XDG_CONFIG_HOME", "relative");
+        environment.Set("HOME", nullptr);
+        CWinApp* application = AfxGetApp();
+        application->LoadStdProfileSettings(4);
+        application->AddToRecentFileList("/some/volume.vol");
+        application->SaveStdProfileSettings();
+    }
+    ASSERT_EQ(::chdir(previous), 0);
+    EXPECT_EQ(::rmdir(folder.c_str()), 0) << "something was written in " << folder;
+    struct stat after;
+    if (!fallbackExisted) {
+        EXPECT_NE(::stat(sharedFallback.c_str(), &after), 0) << sharedFallback << " was made";
+    }
 }

@@ -8,7 +8,12 @@
 #include "framework/testing/toolkit_session.h"
 #include "framework/win_app.h"
 
+#include "framework/resources.h"
+
 #include <gtest/gtest.h>
+
+#include <algorithm>
+#include <fstream>
 
 namespace {
 
@@ -63,6 +68,14 @@ std::string RunAboutEndedBy(bool (*end)())
 TEST(Shell, CaptionIsTheProgramsName)
 {
     EXPECT_EQ(MainFrame()->GetWindowText().str(), "Dorvane");
+}
+
+TEST(Shell, TheWindowOffersTheIconAtEveryThemeSize)
+{
+    const std::vector<std::pair<int, int>> expected = {{16, 16}, {32, 32}, {48, 48}, {64, 64}, {128, 128}, {256, 256}};
+    std::vector<std::pair<int, int>> sizes = AfxTestWindowIconSizes(MainFrame()->m_hWnd);
+    std::sort(sizes.begin(), sizes.end());
+    EXPECT_EQ(sizes, expected);
 }
 
 TEST(Shell, MenuIsExactlyTheTable)
@@ -153,6 +166,57 @@ TEST(Shell, AboutBoxEndsByOkEscapeOrTheCloseBox)
     for (const auto& c : cases)
         EXPECT_EQ(RunAboutEndedBy(c.end), "About Dorvane") << c.how;
     EXPECT_TRUE(TakeMessages().empty());
+}
+
+TEST(Shell, EveryLineOfTheAboutBoxFitsItsBox)
+{
+    std::vector<AfxTestTextFit> texts;
+    AfxTestCallLater(200, [&] {
+        texts = AfxTestModalDialogTexts();
+        AfxTestPressInModalDialog("OK");
+    });
+    MainFrame()->RouteCommand(ID_APP_ABOUT);
+    ASSERT_EQ(texts.size(), 2u);
+    for (const AfxTestTextFit& text : texts) {
+        SCOPED_TRACE(text.text);
+        EXPECT_TRUE(text.inDialogFont);
+        EXPECT_LE(text.neededWidth, text.width);
+        EXPECT_LE(text.neededHeight, text.height);
+    }
+}
+
+// The licence's copyright line names the year and the holders; the About box and the
+// version block say the same.
+TEST(Shell, TheCopyrightAgreesWithTheLicence)
+{
+    std::ifstream licence(DORVANE_SOURCE_DIR "/LICENSE");
+    ASSERT_TRUE(licence) << "no LICENSE in " DORVANE_SOURCE_DIR;
+    const std::string prefix = "Copyright (c) ";
+    std::string holders;
+    for (std::string line; std::getline(licence, line) && holders.empty();)
+        if (line.rfind(prefix, 0) == 0)
+            holders = line.substr(prefix.size());
+    ASSERT_FALSE(holders.empty()) << "LICENSE has no \"" << prefix << "\" line";
+
+    // The About box's line that names the holders, and the version block's notice.
+    std::string aboutLine;
+    for (const AfxDialogItem& item : AfxResources().dialogs.at(IDD_ABOUTBOX).items)
+        if (item.text != nullptr && std::string(item.text).find(holders) != std::string::npos)
+            aboutLine = item.text;
+    std::string legalCopyright;
+    for (const auto& [name, value] : AfxResources().version.strings)
+        if (name == "LegalCopyright")
+            legalCopyright = value;
+    const struct {
+        const char* where;
+        std::string text;
+    } cases[] = {{"About box", aboutLine}, {"version block", legalCopyright}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.where);
+        EXPECT_NE(c.text.find(holders), std::string::npos) << "\"" << c.text << "\" does not name " << holders;
+        const bool marked = c.text.find("\xC2\xA9") != std::string::npos || c.text.find("Copyright") != std::string::npos;
+        EXPECT_TRUE(marked) << "\"" << c.text << "\" is not marked as a copyright notice";
+    }
 }
 
 TEST(Shell, TheVolumeTurnsOnWhileTheAboutBoxIsOpen)

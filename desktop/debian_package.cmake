@@ -1,0 +1,16 @@
+# The Debian package: `cpack --config <build>/CPackConfig.cmake` makes dorvane_<version>_<arch>.deb
+# from what `cmake --install` puts in place, under /usr.
+set(CPACK_GENERATOR DEB)
+set(CPACK_PACKAGE_NAME dorvane)
+set(CPACK_PACKAGE_VENDOR "The Dorvane developers")
+set(CPACK_PACKAGE_CONTACT "${DORVANE_MAINTAINER}")
+set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "viewer for voxel volumes as turning 3D cubes")
+set(CPACK_PACKAGE_DESCRIPTION "Dorvane shows a voxel volume in three dimensions: every occupied cell\nappears as a small cube with colour-graded corners, seen in perspective.\nOpen a volume from the File menu or drop it on the window; Play turns it.")
+set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
+set(CPACK_STRIP_FILES ON)
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_SECTION graphics)
+set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+include(CPack)

@@ -1,0 +1,50 @@
+// A main window offers the desktop every size of its icon that it can read.
+#include "framework_session.h"
+
+#include "art/embedded_art.h"
+#include "framework/frame_wnd.h"
+#include "framework/resources.h"
+#include "framework/testing/toolkit_session.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+TEST(FrameIcon, TheWindowTakesEveryImageItCanReadAndLeavesOutTheRest)
+{
+    const std::vector<art::Bytes> pngs = art::IconSet();  // 16, 32, 48, 64, 128, 256
+    ASSERT_EQ(pngs.size(), 6u);
+    static const unsigned char kNotAPicture[] = "not a picture at all";
+    std::vector<AfxBytes> all;
+    for (const art::Bytes& png : pngs)
+        all.push_back({png.data, png.size});
+    const AfxBytes good16 = all[0];
+    const AfxBytes good48 = all[2];
+    const struct {
+        const char* what;
+        std::vector<AfxBytes> images;
+        std::vector<std::pair<int, int>> expected;
+    } cases[] = {
+        {"all sizes", all, {{16, 16}, {32, 32}, {48, 48}, {64, 64}, {128, 128}, {256, 256}}},
+        {"none", {}, {}},
+        {"not a picture", {good16, {kNotAPicture, sizeof kNotAPicture}, good48}, {{16, 16}, {48, 48}}},
+        {"cut short", {good16, {pngs[5].data, pngs[5].size / 2}, good48}, {{16, 16}, {48, 48}}},
+        {"empty", {{pngs[1].data, 0}, good48}, {{48, 48}}},
+        {"no bytes at all", {{nullptr, 0}, good16}, {{16, 16}}},
+        {"only broken ones", {{kNotAPicture, sizeof kNotAPicture}}, {}},
+    };
+    AfxResourceModule& resources = AfxResources();
+    const auto saved = resources.iconSets;
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        resources.iconSets[kTestResource] = c.images;
+        auto* frame = new CFrameWnd;
+        ASSERT_TRUE(frame->LoadFrame(kTestResource, WS_OVERLAPPEDWINDOW, nullptr, nullptr));
+        std::vector<std::pair<int, int>> sizes = AfxTestWindowIconSizes(frame->m_hWnd);
+        std::sort(sizes.begin(), sizes.end());
+        EXPECT_EQ(sizes, c.expected);
+        frame->DestroyWindow();
+        AfxTestRunEventLoop(50);
+    }
+    resources.iconSets = saved;
+}
