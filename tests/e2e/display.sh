@@ -51,7 +51,13 @@ start_wm() {
   display_fail "expected openbox to manage the display within 10 s; it did not: $(cat "$SERVER_LOGS/openbox.log")"
 }
 
-wm_running() { timeout 5 xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; }
+# A window manager names a window of its own on the root window; the name outlives it,
+# so the window itself must still be there.
+wm_running() {
+  local check
+  check=$(timeout 5 xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | sed -n 's/.*window id # //p')
+  [ -n "$check" ] && timeout 5 xwininfo -id "$check" >/dev/null 2>&1
+}
 
 # start_weston [--xwayland]: a headless Wayland session of its own, set as
 # $WAYLAND_DISPLAY; with XWayland, its X display is set as $DISPLAY, else DISPLAY is unset.

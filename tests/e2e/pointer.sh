@@ -113,8 +113,13 @@ expect_bar() { # expect_bar SIDE ORIENTATION WHEN
 }
 bar_is() { find_bar && [ "$BAR_SIDE" = "$1" ] && [ "$BAR_ORIENT" = "$2" ]; }
 
-# point WINDOW X Y: the pointer over a place in a window, as a person moves it there.
-point() { x xdotool mousemove --sync --window "$1" "$2" "$3"; }
+# point WINDOW X Y: the pointer over a place in a window, as a person moves it there:
+# arriving from a little way off, so that the place sees the pointer move over it.
+point() {
+  x xdotool mousemove --sync --window "$1" $(($2 - 4)) $(($3 - 3))
+  sleep 0.1
+  x xdotool mousemove --sync --window "$1" "$2" "$3"
+}
 click_at() { point "$@"; x xdotool click 1; }
 pointer_away() { x xdotool mousemove --window "$MAIN" "$(($(view_width) / 2))" "$(($(view_top) + 60))"; }
 
