@@ -1,5 +1,6 @@
 #include "bare_partner.h"
 
+#include <cstdio>
 #include <cstdlib>
 #include <limits.h>
 #include <spawn.h>
@@ -76,10 +77,13 @@ std::string BarePartner::Ask(const std::string& line)
     return std::fgets(answer, sizeof answer, m_from) != nullptr ? std::string(answer) : std::string();
 }
 
-double BarePartner::Frame(std::size_t index)
+FrameTimes BarePartner::Frames(std::size_t index, int count)
 {
-    const std::string answer = Ask("frame " + std::to_string(index));
-    return answer.empty() || answer[0] == '?' ? -1.0 : std::atof(answer.c_str());
+    const std::string answer = Ask("frames " + std::to_string(index) + " " + std::to_string(count));
+    FrameTimes times{-1.0, -1.0};
+    if (std::sscanf(answer.c_str(), "%lf %lf", &times.wallMs, &times.cpuMs) != 2)
+        times = {-1.0, -1.0};
+    return times;
 }
 
 long BarePartner::PeakKiB()

@@ -1,6 +1,8 @@
 // bench_bare_glx as a child process, drawing one bare frame whenever asked.
 #pragma once
 
+#include "sample_stats.h"
+
 #include <cstdio>
 #include <string>
 #include <sys/types.h>
@@ -12,8 +14,9 @@ public:
     bool Start(int width, int height, int alphaBits, int depthBits, int stencilBits);
     ~BarePartner();
 
-    // One frame of bench volume `index`, in ms; negative when the partner failed.
-    double Frame(std::size_t index);
+    // `count` frames of bench volume `index` in a row; both times negative when the
+    // partner failed.
+    FrameTimes Frames(std::size_t index, int count);
     long PeakKiB();
 
 private:
