@@ -1,7 +1,7 @@
 // The viewer's frame drawn by a loop of our own on a plain GLX window made with Xlib
 // alone (no toolkit, no framework): the baseline of the view's frame cost. It runs as
-// bench_viewer's partner and draws one frame when told, so that its frames and the
-// view's alternate and share whatever else the machine is doing at the time.
+// bench_viewer's partner and draws when told, at the same time as the view draws the
+// same frames, so that both share whatever else the machine is doing at the time.
 // Usage: bench_bare_glx WIDTH HEIGHT ALPHA_BITS DEPTH_BITS STENCIL_BITS, the view's client
 // size and the bits of its pixel format, so that both draw into the same kind of buffer.
 // Says "ready", then answers each line on standard input:
@@ -88,12 +88,8 @@ Window OpenWindow(Display* dpy, GLXFBConfig config, const Wanted& want)
     return window;
 }
 
-// Our window is raised for its own frames and lowered after them, so that each of the
-// two windows is wholly on screen while it draws: the screen is too small to show both.
 FrameTimes TimedFrames(Display* dpy, Window window, const BenchVolume& volume, float& angle, int count)
 {
-    XRaiseWindow(dpy, window);
-    XSync(dpy, False);
     const double start = NowMs();
     const double startCpu = ProcessCpuMs();
     for (int i = 0; i < count; ++i) {
@@ -101,10 +97,7 @@ FrameTimes TimedFrames(Display* dpy, Window window, const BenchVolume& volume, f
         glXSwapBuffers(dpy, window);
         angle += 3.0f;
     }
-    const FrameTimes times{MillisecondsSince(start), ProcessCpuMs() - startCpu};
-    XLowerWindow(dpy, window);
-    XSync(dpy, False);
-    return times;
+    return {MillisecondsSince(start), ProcessCpuMs() - startCpu};
 }
 
 void Serve(Display* dpy, Window window)

@@ -17,10 +17,14 @@ public:
     // `count` frames of bench volume `index` in a row; both times negative when the
     // partner failed.
     FrameTimes Frames(std::size_t index, int count);
+    // The same in two halves, so that this process can draw while the partner draws.
+    void BeginFrames(std::size_t index, int count);
+    FrameTimes EndFrames();
     long PeakKiB();
 
 private:
-    std::string Ask(const std::string& line);
+    bool Tell(const std::string& line);
+    std::string Answer();
 
     pid_t m_pid = 0;
     std::FILE* m_to = nullptr;

@@ -1,10 +1,12 @@
 // Frame cost of the real view (CCubeView::DrawScene in the program's own window) against
-// the bare loop's, in pairs: a run of view frames and a run of bare frames of the same
-// volume, one straight after the other, first one and then the other going first. Each
-// pair gives a ratio of its own, so whatever else the machine does at the time falls on
-// both of its members alike. The ratio is taken on CPU time of the drawing process (the
-// GL driver's threads included), which a neighbour's work does not lengthen the way it
-// lengthens time on the clock; the clock's ratio is kept beside it. Each volume is drawn
+// the bare loop's, in pairs: some view frames and as many bare frames of the same volume,
+// drawn so that whatever else the machine does meanwhile (on 2 shared cores, other
+// people's builds) falls on both members of a pair alike. Short frames take turns, one
+// of each at a time; frames long enough for the machine's load to change within one are
+// drawn side by side, by the two processes at once. Each pair gives a ratio of its own,
+// taken on CPU time of the drawing process (the GL driver's threads included), which
+// waiting for a core does not lengthen and which does not depend on how much of each
+// window the screen shows; the clock's ratio is kept beside it. Each volume is drawn
 // from angle 0 by both.
 #include "bare_partner.h"
 #include "sample_stats.h"
@@ -28,7 +30,8 @@ int Bits(GLenum which)
     return bits;
 }
 
-constexpr double kRunMs = 25.0;  // a run this long makes the clock's and the scheduler's grain small
+constexpr double kPairMs = 400.0;        // a pair this long makes the clock's and the scheduler's grain small
+constexpr double kSideBySideFromMs = 20.0;  // frames at least this long are drawn side by side
 constexpr double kVolumeBudgetMs = 8000.0;
 constexpr int kFewestPairs = 7;  // the full grid takes seconds a frame
 constexpr int kMostPairs = 200;
@@ -42,16 +45,53 @@ FrameTimes ViewFrames(CCubeView& view, int count)
     return {MillisecondsSince(start), ProcessCpuMs() - startCpu};
 }
 
-// Frames in each run, and pairs of runs, for a volume whose frame takes about frameMs.
+void Add(FrameTimes& sum, const FrameTimes& more)
+{
+    sum.wallMs += more.wallMs;
+    sum.cpuMs += more.cpuMs;
+}
+
+// How a volume whose frame takes about frameMs is paired.
 struct PairPlan {
-    int framesInRun;
+    int framesEach;
+    bool sideBySide;
     int pairs;
 };
 
 PairPlan PlanPairs(double frameMs)
 {
-    const int framesInRun = std::max(1, static_cast<int>(std::ceil(kRunMs / std::max(frameMs, 0.01))));
-    return {framesInRun, SamplesWithin(kVolumeBudgetMs, 2.0 * framesInRun * frameMs, kFewestPairs, kMostPairs)};
+    const int framesEach = std::max(1, static_cast<int>(std::ceil(kPairMs / std::max(frameMs, 0.01))));
+    return {framesEach, frameMs >= kSideBySideFromMs,
+            SamplesWithin(kVolumeBudgetMs, 2.0 * framesEach * frameMs, kFewestPairs, kMostPairs)};
+}
+
+struct Pair {
+    FrameTimes view;
+    FrameTimes bare;
+    bool drawn = true;
+};
+
+Pair DrawPair(CCubeView& view, BarePartner& bare, std::size_t volume, const PairPlan& plan, bool bareFirst)
+{
+    Pair pair;
+    if (plan.sideBySide) {
+        bare.BeginFrames(volume, plan.framesEach);
+        pair.view = ViewFrames(view, plan.framesEach);
+        pair.bare = bare.EndFrames();
+        pair.drawn = pair.bare.wallMs >= 0;
+        return pair;
+    }
+    for (int i = 0; i < plan.framesEach; ++i, bareFirst = !bareFirst) {
+        FrameTimes bareFrame;
+        if (bareFirst)
+            bareFrame = bare.Frames(volume, 1);
+        Add(pair.view, ViewFrames(view, 1));
+        if (!bareFirst)
+            bareFrame = bare.Frames(volume, 1);
+        pair.drawn = pair.drawn && bareFrame.wallMs >= 0;
+        Add(pair.bare, bareFrame);
+    }
+    return pair;
 }
 
 void PrintPeak(const std::string& caseName, long kib)
@@ -83,25 +123,23 @@ bool TimeViewFrames(CCubeView& view, const std::vector<BenchVolume>& volumes)
         TheSceneState().wAngleY = 0.0f;
         const long swapsBefore = SwapsSoFar();
 
-        // A first frame each, untimed: it tells what a frame costs.
-        const double firstMs = std::max(ViewFrames(view, 1).wallMs, bare.Frames(index, 1).wallMs);
-        const PairPlan plan = PlanPairs(firstMs);
+        // A first frame each, untimed, which sets the driver up for the volume; the second
+        // tells what a frame costs.
+        ViewFrames(view, 1);
+        bare.Frames(index, 1);
+        const PairPlan plan = PlanPairs(std::max(ViewFrames(view, 1).wallMs, bare.Frames(index, 1).wallMs));
+        PrintInfo("pairing-" + volume.name, std::to_string(plan.framesEach) + (plan.sideBySide ? " side by side" : " in turn"));
         std::vector<double> viewMs, bareMs, cpuRatios, wallRatios;
         bool bareDrew = true;
-        for (int pair = 0; pair < plan.pairs; ++pair) {
-            FrameTimes viewRun, bareRun;
-            if (pair % 2 == 1)
-                bareRun = bare.Frames(index, plan.framesInRun);
-            viewRun = ViewFrames(view, plan.framesInRun);
-            if (pair % 2 == 0)
-                bareRun = bare.Frames(index, plan.framesInRun);
-            bareDrew = bareDrew && bareRun.wallMs >= 0;
-            viewMs.push_back(viewRun.wallMs / plan.framesInRun);
-            bareMs.push_back(bareRun.wallMs / plan.framesInRun);
-            cpuRatios.push_back(viewRun.cpuMs / bareRun.cpuMs);
-            wallRatios.push_back(viewRun.wallMs / bareRun.wallMs);
+        for (int i = 0; i < plan.pairs; ++i) {
+            const Pair pair = DrawPair(view, bare, index, plan, i % 2 == 1);
+            bareDrew = bareDrew && pair.drawn;
+            viewMs.push_back(pair.view.wallMs / plan.framesEach);
+            bareMs.push_back(pair.bare.wallMs / plan.framesEach);
+            cpuRatios.push_back(pair.view.cpuMs / pair.bare.cpuMs);
+            wallRatios.push_back(pair.view.wallMs / pair.bare.wallMs);
         }
-        if (SwapsSoFar() - swapsBefore != 1 + plan.pairs * plan.framesInRun || !bareDrew) {
+        if (SwapsSoFar() - swapsBefore != 2 + plan.pairs * plan.framesEach || !bareDrew) {
             std::fprintf(stderr, "bench_viewer: a frame of %s was not drawn\n", volume.name.c_str());
             return false;
         }
