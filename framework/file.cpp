@@ -13,7 +13,7 @@ namespace {
 
 // The most one read() asks for: few enough system calls that a large read costs what
 // one would, and short enough apart that a slow file's wait cursor goes up in time.
-constexpr UINT kReadPiece = 256 * 1024;
+constexpr UINT kReadPiece = 512 * 1024;
 
 CFileException::Cause CauseOf(int error)
 {

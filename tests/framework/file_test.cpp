@@ -39,7 +39,7 @@ std::string WriteNumbered(const std::string& name, std::size_t size)
     return path;
 }
 
-constexpr std::size_t kPiece = 256 * 1024;  // the most a file read asks the system for at once
+constexpr std::size_t kPiece = 512 * 1024;  // the most a file read asks the system for at once
 
 }  // namespace
 

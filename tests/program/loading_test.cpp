@@ -196,14 +196,15 @@ TEST_F(Loading, DroppedFilesOfEveryLength)
     }
 }
 
-// Both roads read a volume a quarter at a time: files ending about those pieces, where a
-// piece's first or last byte could go astray. Every other byte is occupied, so a cell
+// The document reads a volume a quarter at a time, and files are read half a volume at a
+// time: files ending about those pieces, where a piece's first or last byte could go astray. Every other byte is occupied, so a cell
 // shifted by one or left from the last volume (all occupied) shows.
 TEST_F(Loading, FilesEndingAboutThePiecesTheyAreReadIn)
 {
     constexpr std::size_t kQuarter = kVolume / 4;
     const std::size_t sizes[] = {
-        1, kQuarter - 1, kQuarter, kQuarter + 1, 2 * kQuarter + 1, 3 * kQuarter, kVolume - kQuarter / 2, kVolume + 1,
+        1,           kQuarter - 1, kQuarter,     kQuarter + 1,           2 * kQuarter - 1,
+        2 * kQuarter, 2 * kQuarter + 1, 3 * kQuarter, kVolume - kQuarter / 2, kVolume + 1,
     };
     for (std::size_t size : sizes) {
         std::vector<unsigned char> bytes(size);
