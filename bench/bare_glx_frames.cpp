@@ -1,12 +1,13 @@
 // The viewer's frame drawn by a loop of our own on a plain GLX window made with Xlib
 // alone (no toolkit, no framework): the baseline of the view's frame cost. It runs as
-// bench_viewer's partner and draws one frame when told, so that its frames and the
-// view's alternate and share whatever else the machine is doing at the time.
+// bench_viewer's partner and draws when told, at the same time as the view draws the
+// same frames, so that both share whatever else the machine is doing at the time.
 // Usage: bench_bare_glx WIDTH HEIGHT ALPHA_BITS DEPTH_BITS STENCIL_BITS, the view's client
 // size and the bits of its pixel format, so that both draw into the same kind of buffer.
 // Says "ready", then answers each line on standard input:
-//   frame I  draws one frame of bench volume I (from angle 0 when I changes): its ms
-//   peak     its peak resident set so far, in KiB
+//   frames I K  draws K frames of bench volume I (from angle 0 when I changes, 3 degrees
+//               on each frame): their wall-clock and process CPU ms, together
+//   peak        its peak resident set so far, in KiB
 #include "bare_cube_scene.h"
 #include "bench_volumes.h"
 #include "sample_stats.h"
@@ -87,19 +88,16 @@ Window OpenWindow(Display* dpy, GLXFBConfig config, const Wanted& want)
     return window;
 }
 
-// Our window is raised for its own frames and lowered after them, so that each of the
-// two windows is wholly on screen while it draws: the screen is too small to show both.
-double TimedFrame(Display* dpy, Window window, const BenchVolume& volume, float angle)
+FrameTimes TimedFrames(Display* dpy, Window window, const BenchVolume& volume, float& angle, int count)
 {
-    XRaiseWindow(dpy, window);
-    XSync(dpy, False);
     const double start = NowMs();
-    DrawBareFrame(volume.cells, angle);
-    glXSwapBuffers(dpy, window);
-    const double ms = MillisecondsSince(start);
-    XLowerWindow(dpy, window);
-    XSync(dpy, False);
-    return ms;
+    const double startCpu = ProcessCpuMs();
+    for (int i = 0; i < count; ++i) {
+        DrawBareFrame(volume.cells, angle);
+        glXSwapBuffers(dpy, window);
+        angle += 3.0f;
+    }
+    return {MillisecondsSince(start), ProcessCpuMs() - startCpu};
 }
 
 void Serve(Display* dpy, Window window)
@@ -112,13 +110,14 @@ void Serve(Display* dpy, Window window)
     char command[64];
     while (std::fgets(command, sizeof command, stdin) != nullptr) {
         std::size_t index = 0;
-        if (std::sscanf(command, "frame %zu", &index) == 1 && index < volumes.size()) {
+        int count = 0;
+        if (std::sscanf(command, "frames %zu %d", &index, &count) == 2 && index < volumes.size() && count > 0) {
             if (index != current) {
                 current = index;
                 angle = 0.0f;
             }
-            std::printf("%.4f\n", TimedFrame(dpy, window, volumes[index], angle));
-            angle += 3.0f;
+            const FrameTimes times = TimedFrames(dpy, window, volumes[index], angle, count);
+            std::printf("%.4f %.4f\n", times.wallMs, times.cpuMs);
         } else if (std::strncmp(command, "peak", 4) == 0) {
             std::printf("%ld\n", PeakResidentKiB());
         } else {

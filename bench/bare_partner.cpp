@@ -1,5 +1,6 @@
 #include "bare_partner.h"
 
+#include <cstdio>
 #include <cstdlib>
 #include <limits.h>
 #include <spawn.h>
@@ -68,21 +69,37 @@ BarePartner::~BarePartner()
         ::waitpid(m_pid, nullptr, 0);
 }
 
-std::string BarePartner::Ask(const std::string& line)
+bool BarePartner::Tell(const std::string& line)
 {
-    if (std::fputs((line + "\n").c_str(), m_to) < 0 || std::fflush(m_to) != 0)
-        return {};
+    return std::fputs((line + "\n").c_str(), m_to) >= 0 && std::fflush(m_to) == 0;
+}
+
+std::string BarePartner::Answer()
+{
     char answer[64];
     return std::fgets(answer, sizeof answer, m_from) != nullptr ? std::string(answer) : std::string();
 }
 
-double BarePartner::Frame(std::size_t index)
+FrameTimes BarePartner::Frames(std::size_t index, int count)
 {
-    const std::string answer = Ask("frame " + std::to_string(index));
-    return answer.empty() || answer[0] == '?' ? -1.0 : std::atof(answer.c_str());
+    BeginFrames(index, count);
+    return EndFrames();
+}
+
+void BarePartner::BeginFrames(std::size_t index, int count)
+{
+    Tell("frames " + std::to_string(index) + " " + std::to_string(count));
+}
+
+FrameTimes BarePartner::EndFrames()
+{
+    FrameTimes times{-1.0, -1.0};
+    if (std::sscanf(Answer().c_str(), "%lf %lf", &times.wallMs, &times.cpuMs) != 2)
+        times = {-1.0, -1.0};
+    return times;
 }
 
 long BarePartner::PeakKiB()
 {
-    return std::atol(Ask("peak").c_str());
+    return Tell("peak") ? std::atol(Answer().c_str()) : 0;
 }

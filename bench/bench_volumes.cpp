@@ -1,7 +1,5 @@
 #include "bench_volumes.h"
 
-#include "sample_stats.h"
-
 #include "volumes/volume_shapes.h"
 
 #include <algorithm>
@@ -37,9 +35,4 @@ std::vector<BenchVolume> BenchVolumes()
     list.push_back(Decoded("noise50", HalfNoise()));
     list.push_back(Decoded("block", volumes::FullBlock()));
     return list;
-}
-
-int FramesToTime(double firstFrameMs)
-{
-    return SamplesWithin(2000.0, firstFrameMs, 5, 200);
 }

@@ -14,7 +14,3 @@ struct BenchVolume {
 std::vector<BenchVolume> BenchVolumes();
 // The half-full noise volume, with the seed every bench program uses.
 std::vector<unsigned char> HalfNoise();
-
-// How many frames of a volume to time, given what a first, untimed one cost: about two
-// seconds' worth, and never fewer than five (the full grid may take seconds a frame).
-int FramesToTime(double firstFrameMs);

@@ -4,6 +4,7 @@
 #include <chrono>
 #include <cmath>
 #include <cstdio>
+#include <ctime>
 #include <fstream>
 
 namespace {
@@ -76,4 +77,11 @@ double NowMs()
 double MillisecondsSince(double startMs)
 {
     return NowMs() - startMs;
+}
+
+double ProcessCpuMs()
+{
+    timespec now{};
+    ::clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &now);
+    return static_cast<double>(now.tv_sec) * 1e3 + static_cast<double>(now.tv_nsec) / 1e6;
 }

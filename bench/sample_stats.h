@@ -33,3 +33,12 @@ long PeakResidentKiB(pid_t pid = 0);
 
 double MillisecondsSince(double startMs);
 double NowMs();
+// CPU time used so far by every thread of this process (the GL driver's too), in ms.
+double ProcessCpuMs();
+
+// What a run of frames cost: time on the clock, and CPU time of the process that drew
+// them, which another program's work on the machine does not lengthen.
+struct FrameTimes {
+    double wallMs = 0;
+    double cpuMs = 0;
+};

@@ -1,7 +1,8 @@
 // Load cost of a real 1 MiB volume file on both of the program's roads, each against one
 // plain read() of the same bytes in this process. The file is read again and again, so
-// all three come from the page cache alike; rounds take the roads in turn so that any
-// drift of the machine falls on each.
+// all three come from the page cache alike. Each round takes the three in turn, starting
+// with a different one each time, and gives each road's ratio to the round's plain read:
+// whatever else the machine does falls on a round's three alike.
 #include "sample_stats.h"
 #include "viewer_sections.h"
 
@@ -23,7 +24,7 @@
 
 namespace {
 
-constexpr int kRounds = 40;
+constexpr int kRounds = 201;
 
 // The plain read's buffer starts on a page: on this machine the kernel's copy into a
 // target a few bytes past a page boundary (where a large malloc block starts) runs
@@ -62,6 +63,14 @@ bool SerializeRoad(CCubeDoc& document, const std::string& path)
     archive.Close();
     file.Close();
     return true;
+}
+
+std::vector<double> RatiosTo(const std::vector<double>& plain, const std::vector<double>& road)
+{
+    std::vector<double> ratios;
+    for (std::size_t round = 0; round < plain.size(); ++round)
+        ratios.push_back(road[round] / plain[round]);
+    return ratios;
 }
 
 long long Occupied(const VoxelGrid& grid)
@@ -125,5 +134,7 @@ bool TimeLoads(CCubeView& view, const std::string& folder)
     PrintRecord("load", "plain-read", expected, Summarize(plain), "ms");
     PrintRecord("load", "serialize", expected, Summarize(serialize), "ms");
     PrintRecord("load", "drop", expected, Summarize(dropped), "ms");
+    PrintRecord("load-ratio", "serialize", expected, Summarize(RatiosTo(plain, serialize)), "road/plain");
+    PrintRecord("load-ratio", "drop", expected, Summarize(RatiosTo(plain, dropped)), "road/plain");
     return true;
 }

@@ -25,23 +25,27 @@ BOOL CCubeDoc::OnNewDocument()
     return TRUE;
 }
 
-// Loads the volume, a row of bytes at a time: the same bytes reach the same cells as one
-// byte a cell would. The wait cursor begun here is ended by the view once it has the new
-// grid; a short file throws out of the loop with the cells read so far replaced.
+// Loads the volume a slab of layers at a time: the archive reads each slab straight from
+// the file, and the decoding rule turns its bytes into cells while they are still in the
+// cache. The same bytes reach the same cells as one byte a cell would. The wait cursor
+// begun here is ended by the view once it has the new grid; a short file throws out of
+// the loop with the cells read so far replaced.
 void CCubeDoc::Serialize(CArchive& ar)
 {
     if (ar.IsStoring())
         return;
     AfxGetApp()->BeginWaitCursor();
-    BYTE fileBytes[VoxelGrid::kColumns];
-    for (int layer = 0; layer < VoxelGrid::kLayers; ++layer)
-        for (int row = 0; row < VoxelGrid::kRows; ++row) {
-            const UINT got = ar.Read(fileBytes, VoxelGrid::kColumns);
-            for (UINT column = 0; column < got; ++column)
-                m_voxels[VoxelGrid::Index(layer, row, static_cast<int>(column))] = DecodeVolumeByte(fileBytes[column]);
-            if (got < VoxelGrid::kColumns)
-                ar.ThrowEndOfFile();
-        }
+    constexpr int kLayersInSlab = 16;
+    constexpr UINT kSlabBytes = kLayersInSlab * VoxelGrid::kLayerStride;
+    alignas(4096) static BYTE fileBytes[kSlabBytes];  // page-aligned: the system copies into it fastest
+    for (int layer = 0; layer < VoxelGrid::kLayers; layer += kLayersInSlab) {
+        const UINT got = ar.Read(fileBytes, kSlabBytes);
+        BYTE* slabCells = &m_voxels[VoxelGrid::Index(layer, 0, 0)];
+        for (UINT cell = 0; cell < got; ++cell)
+            slabCells[cell] = DecodeVolumeByte(fileBytes[cell]);
+        if (got < kSlabBytes)
+            ar.ThrowEndOfFile();
+    }
 }
 
 #ifdef _DEBUG

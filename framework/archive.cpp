@@ -19,17 +19,35 @@ bool CArchive::TryFill()
     return got > 0;
 }
 
+// Only called with the buffer used up; leaves it empty, with what was read counted.
+UINT CArchive::ReadPastBuffer(BYTE* out, UINT count)
+{
+    if (m_pEnd != nullptr)
+        m_nConsumed += static_cast<std::uint64_t>(m_pEnd - m_buffer.data());
+    m_pCur = m_pEnd = m_buffer.data();
+    const UINT got = m_pFile->Read(out, count);
+    m_nConsumed += got;
+    return got;
+}
+
 void CArchive::Fill()
 {
     if (!TryFill())
         ThrowEndOfFile();
 }
 
+// What is left in the buffer is taken first. A request that would use up a whole buffer
+// or more then reads straight from the file into the caller's memory: copying it through
+// the buffer would only cost a second pass over the bytes and more reads of the file.
 UINT CArchive::Read(void* lpBuf, UINT nMax)
 {
     auto* out = static_cast<BYTE*>(lpBuf);
     UINT taken = 0;
     while (taken < nMax) {
+        if (m_pCur == m_pEnd && nMax - taken >= m_buffer.size()) {
+            taken += ReadPastBuffer(out + taken, nMax - taken);
+            break;
+        }
         if (m_pCur == m_pEnd && !TryFill())
             break;
         const UINT chunk = std::min<UINT>(nMax - taken, static_cast<UINT>(m_pEnd - m_pCur));

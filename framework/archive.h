@@ -23,7 +23,8 @@ public:
         b = *m_pCur++;
         return *this;
     }
-    // Takes up to nMax bytes; fewer only when the data runs out.
+    // Takes up to nMax bytes; fewer only when the data runs out. Large requests go
+    // straight to the file.
     UINT Read(void* lpBuf, UINT nMax);
     // The end-of-file failure, after the bytes taken so far.
     [[noreturn]] void ThrowEndOfFile() const;
@@ -32,6 +33,7 @@ public:
 private:
     void Fill();
     bool TryFill();
+    UINT ReadPastBuffer(BYTE* out, UINT count);
 
     CFile* m_pFile;
     UINT m_nMode;

@@ -1,5 +1,8 @@
 #include "file.h"
 
+#include "wait_cursor.h"
+
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
@@ -7,6 +10,10 @@
 #include <unistd.h>
 
 namespace {
+
+// The most one read() asks for: few enough system calls that a large read costs what
+// one would, and short enough apart that a slow file's wait cursor goes up in time.
+constexpr UINT kReadPiece = 512 * 1024;
 
 CFileException::Cause CauseOf(int error)
 {
@@ -98,7 +105,7 @@ UINT CFile::Read(void* lpBuf, UINT nCount)
     auto* out = static_cast<char*>(lpBuf);
     UINT total = 0;
     while (total < nCount && m_fd >= 0) {
-        const ssize_t got = ::read(m_fd, out + total, nCount - total);
+        const ssize_t got = ::read(m_fd, out + total, std::min(nCount - total, kReadPiece));
         if (got < 0 && errno == EINTR)
             continue;
         if (got < 0)
@@ -106,6 +113,7 @@ UINT CFile::Read(void* lpBuf, UINT nCount)
         if (got == 0)
             break;
         total += static_cast<UINT>(got);
+        AfxShowWaitCursorIfDue();
     }
     return total;
 }

@@ -16,7 +16,8 @@ public:
     // Returns FALSE on failure, filling in pError when one is given; never throws.
     BOOL Open(LPCSTR lpszFileName, UINT nOpenFlags, CFileException* pError = nullptr);
     // Reads up to nCount bytes; fewer only at the end of the file. Throws CFileException
-    // when the file cannot be read.
+    // when the file cannot be read. A large read is made in pieces, and a wait cursor
+    // that has become due goes up between them.
     UINT Read(void* lpBuf, UINT nCount);
     void Close();
     const CString& GetFilePath() const { return m_strFileName; }

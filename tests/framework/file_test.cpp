@@ -6,8 +6,11 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <chrono>
 #include <fstream>
 #include <sys/stat.h>
+#include <thread>
 #include <unistd.h>
 
 namespace {
@@ -18,6 +21,25 @@ std::string Write(const std::string& name, std::size_t size)
     std::ofstream(path, std::ios::binary) << std::string(size, 'x');
     return path;
 }
+
+// Each byte unlike its neighbours, so that a piece read twice, skipped or shifted shows.
+std::vector<char> Numbered(std::size_t size)
+{
+    std::vector<char> bytes(size);
+    for (std::size_t i = 0; i < size; ++i)
+        bytes[i] = static_cast<char>(i % 251);
+    return bytes;
+}
+
+std::string WriteNumbered(const std::string& name, std::size_t size)
+{
+    const std::string path = TestFolder() + "/" + name;
+    const std::vector<char> bytes = Numbered(size);
+    std::ofstream(path, std::ios::binary).write(bytes.data(), static_cast<std::streamsize>(size));
+    return path;
+}
+
+constexpr std::size_t kPiece = 512 * 1024;  // the most a file read asks the system for at once
 
 }  // namespace
 
@@ -94,4 +116,116 @@ TEST(WaitCursor, OneCountForEveryoneAndAnEndTooManyIsHarmless)
     AfxBeginWaitCursor();
     EXPECT_EQ(AfxWaitCursorLevel(), 1);
     AfxEndWaitCursor();
+}
+
+TEST(File, LargeReadsComeWholeAcrossThePiecesTheyAreMadeIn)
+{
+    const struct {
+        std::size_t fileSize;
+        std::size_t asked;
+    } cases[] = {
+        {0, kPiece},
+        {kPiece - 1, kPiece},
+        {kPiece, kPiece},
+        {kPiece + 1, kPiece + 1},
+        {kPiece + 1, 4 * kPiece},
+        {3 * kPiece - 1, 3 * kPiece - 1},
+        {4 * kPiece, 4 * kPiece + 7},
+        {4 * kPiece + 7, 4 * kPiece},
+    };
+    for (const auto& c : cases) {
+        const std::string what = std::to_string(c.fileSize) + " bytes, " + std::to_string(c.asked) + " asked";
+        CFile file;
+        ASSERT_TRUE(file.Open(WriteNumbered("numbered", c.fileSize).c_str(), CFile::modeRead));
+        const std::vector<char> expected = Numbered(c.fileSize);
+        std::vector<char> got(c.asked + 1, '*');
+        const UINT count = file.Read(got.data(), static_cast<UINT>(c.asked));
+        ASSERT_EQ(count, std::min(c.fileSize, c.asked)) << what;
+        EXPECT_TRUE(std::equal(got.begin(), got.begin() + count, expected.begin())) << what;
+        EXPECT_EQ(got[count], '*') << what << ": nothing written past what was read";
+        // What is left comes next.
+        const UINT rest = file.Read(got.data(), static_cast<UINT>(c.asked));
+        EXPECT_EQ(count + rest, std::min(c.fileSize, 2 * c.asked)) << what;
+        EXPECT_TRUE(std::equal(got.begin(), got.begin() + rest, expected.begin() + count)) << what;
+    }
+}
+
+// Takes of 0 are single bytes through >>; others are Read calls of that many bytes.
+TEST(Archive, LargeAndSmallTakesGetTheBytesInOrderAndCountToTheEnd)
+{
+    const struct {
+        const char* what;
+        std::size_t fileSize;
+        int bufferSize;
+        std::vector<UINT> takes;
+    } cases[] = {
+        {"a volume in quarters", 4 * kPiece, 4096, {kPiece, kPiece, kPiece, kPiece}},
+        {"short in the second quarter", kPiece + 5000, 4096, {kPiece, kPiece}},
+        {"a byte, then more than a buffer", 10000, 4096, {0, 9000}},
+        {"part of a buffer, then a large take across its end", 10000, 4096, {100, 5000, 5000}},
+        {"takes of exactly a buffer", 8192, 4096, {4096, 4096, 1}},
+        {"bytes after a large take", 5000, 4096, {4999, 0}},
+        {"a one-byte buffer", 50, 1, {3, 0, 10, 40}},
+        {"empty", 0, 4096, {kPiece}},
+    };
+    for (const auto& c : cases) {
+        CFile file;
+        ASSERT_TRUE(file.Open(WriteNumbered("numbered", c.fileSize).c_str(), CFile::modeRead));
+        CArchive archive(&file, CArchive::load, c.bufferSize);
+        const std::vector<char> expected = Numbered(c.fileSize);
+        std::size_t taken = 0;
+        for (UINT take : c.takes) {
+            if (take == 0) {
+                BYTE b = 0;
+                archive >> b;
+                EXPECT_EQ(static_cast<char>(b), expected[taken]) << c.what << ", byte " << taken;
+                ++taken;
+                continue;
+            }
+            std::vector<char> got(take);
+            const UINT count = archive.Read(got.data(), take);
+            ASSERT_EQ(count, std::min<std::size_t>(take, c.fileSize - taken)) << c.what;
+            EXPECT_TRUE(std::equal(got.begin(), got.begin() + count, expected.begin() + taken)) << c.what;
+            taken += count;
+        }
+        try {
+            archive.ThrowEndOfFile();
+        } catch (const CArchiveException& end) {
+            EXPECT_EQ(end.m_nBytesRead, taken) << c.what;
+        }
+    }
+}
+
+TEST(WaitCursor, GoesUpOnlyOnceAWaitHasLastedLongEnoughToBeSeen)
+{
+    using namespace std::chrono;
+    const std::string path = Write("some", 1000);
+    const auto readFile = [&] {
+        CFile file;
+        char bytes[1000];
+        ASSERT_TRUE(file.Open(path.c_str(), CFile::modeRead));
+        file.Read(bytes, sizeof bytes);
+    };
+
+    const auto begun = steady_clock::now();
+    AfxBeginWaitCursor();
+    readFile();
+    if (steady_clock::now() - begun < milliseconds(50)) {
+        EXPECT_FALSE(AfxWaitCursorShown()) << "a wait over at once never reaches the screen";
+    }
+    AfxEndWaitCursor();
+    EXPECT_FALSE(AfxWaitCursorShown());
+
+    AfxBeginWaitCursor();
+    std::this_thread::sleep_for(milliseconds(250));
+    EXPECT_FALSE(AfxWaitCursorShown()) << "only a file read asks";
+    readFile();
+    EXPECT_TRUE(AfxWaitCursorShown());
+    AfxBeginWaitCursor();
+    AfxEndWaitCursor();
+    EXPECT_TRUE(AfxWaitCursorShown()) << "an inner wait's end leaves the outer one's cursor";
+    AfxEndWaitCursor();
+    EXPECT_FALSE(AfxWaitCursorShown());
+    readFile();
+    EXPECT_FALSE(AfxWaitCursorShown()) << "no wait outstanding";
 }

@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -192,6 +193,45 @@ TEST_F(Loading, DroppedFilesOfEveryLength)
         EXPECT_TRUE(Same(View()->m_voxels, Decoded(c.bytes))) << c.what;
         EXPECT_EQ(Caption(), path) << c.what;
         EXPECT_EQ(AfxWaitCursorLevel(), 0) << c.what;
+    }
+}
+
+// The document reads a volume a quarter at a time, and files are read half a volume at a
+// time: files ending about those pieces, where a piece's first or last byte could go astray. Every other byte is occupied, so a cell
+// shifted by one or left from the last volume (all occupied) shows.
+TEST_F(Loading, FilesEndingAboutThePiecesTheyAreReadIn)
+{
+    constexpr std::size_t kQuarter = kVolume / 4;
+    const std::size_t sizes[] = {
+        1,           kQuarter - 1, kQuarter,     kQuarter + 1,           2 * kQuarter - 1,
+        2 * kQuarter, 2 * kQuarter + 1, 3 * kQuarter, kVolume - kQuarter / 2, kVolume + 1,
+    };
+    for (std::size_t size : sizes) {
+        std::vector<unsigned char> bytes(size);
+        for (std::size_t i = 0; i < size; ++i)
+            bytes[i] = i % 2 == 1 ? 0x40 : 0;
+        const std::string path = WriteFile("alternate", bytes);
+
+        // File Open replaces the cells the file has and keeps the rest, and names a short
+        // file's length.
+        SetUp();
+        OpenThroughFileOpen(path);
+        const std::size_t had = std::min(size, kVolume);
+        VoxelGrid expected = ones;
+        for (std::size_t i = 0; i < had; ++i)
+            expected[i] = static_cast<BYTE>(i % 2);
+        EXPECT_TRUE(Same(Document()->m_voxels, expected)) << size;
+        const std::vector<std::string> shortFile = {"Cannot read \"" + path + "\": the file ends too soon, after " +
+                                                    std::to_string(size) + (size == 1 ? " byte." : " bytes.")};
+        EXPECT_EQ(TakeMessages(), size < kVolume ? shortFile : std::vector<std::string>{}) << size;
+        EXPECT_TRUE(Same(View()->m_voxels, size < kVolume ? ones : expected)) << size;
+        EXPECT_EQ(AfxWaitCursorLevel(), 0) << size;
+
+        // A drop leaves the cells past a short file's end empty.
+        DropOnView({path});
+        EXPECT_TRUE(TakeMessages().empty()) << size;
+        EXPECT_TRUE(Same(View()->m_voxels, Decoded(bytes))) << size;
+        EXPECT_EQ(AfxWaitCursorLevel(), 0) << size;
     }
 }
 
