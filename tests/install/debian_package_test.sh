@@ -3,16 +3,10 @@
 # section graphics, dependencies worked out from the binary, the binary stripped, the
 # licence as the copyright file, and lintian with no errors and no warnings but those the
 # README accepts. Needs BUILD_DIR, SOURCE_DIR and PROJECT_VERSION.
-set -uo pipefail
-failures=0
-fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
+source "$(dirname "$0")/checks.sh"
 
 # tool | the Debian package that has it
-for row in "cpack|cmake" "lintian|lintian" "dpkg-deb|dpkg" "dpkg-shlibdeps|dpkg-dev" "file|file"; do
-  IFS='|' read -r tool package <<<"$row"
-  command -v "$tool" >/dev/null || fail "$tool is missing; install the package $package (scripts/install-deps does)"
-done
-[ "$failures" -eq 0 ] || exit 1
+require_tools "cpack|cmake" "lintian|lintian" "dpkg-deb|dpkg" "dpkg-shlibdeps|dpkg-dev" "file|file"
 
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT

@@ -3,16 +3,10 @@
 # /usr) and checks the result with the desktop's own validators: the desktop entry, the
 # AppStream data, the manual page, and each icon's size. A missing validator is a failure,
 # not a reason to skip. Needs BUILD_DIR and PROJECT_VERSION.
-set -uo pipefail
-failures=0
-fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
+source "$(dirname "$0")/checks.sh"
 
 # tool | the Debian package that has it
-for row in "desktop-file-validate|desktop-file-utils" "appstreamcli|appstream" "man|man-db" "file|file"; do
-  IFS='|' read -r tool package <<<"$row"
-  command -v "$tool" >/dev/null || fail "$tool is missing; install the package $package (scripts/install-deps does)"
-done
-[ "$failures" -eq 0 ] || exit 1
+require_tools "desktop-file-validate|desktop-file-utils" "appstreamcli|appstream" "man|man-db" "file|file"
 
 root=$(mktemp -d)
 trap 'rm -rf "$root"' EXIT
