@@ -15,7 +15,8 @@ public:
     bool ProcessDockResult(wxAuiPaneInfo& target, const wxAuiPaneInfo& proposed) override;
 
 private:
-    // The side of the client area the pointer is near, if the pane may dock there.
+    // Docks the pane at the side of the client area the pointer is near, if it may dock
+    // there; false when the pointer is near no such side.
     bool DockAtNearSide(wxAuiPaneInfo& pane) const;
 };
 
