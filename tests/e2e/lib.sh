@@ -1,5 +1,6 @@
-# Shared helpers for the end-to-end scripts: start the real viewer on $DISPLAY with a
-# private profile, drive it by keyboard and drops, and judge it from screenshots.
+# Shared helpers for the end-to-end scripts: start the real viewer on an X server of the
+# case's own with a private profile, drive it by keyboard, pointer and drops, and judge it
+# from screenshots.
 # Expects DORVANE, MAKE_VOLUME, XDND_DROP and E2E_ARTEFACTS in the environment.
 
 set -euo pipefail
