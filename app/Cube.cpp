@@ -25,8 +25,8 @@ BOOL CCubeApp::InitInstance()
     Enable3dControls();
     LoadStdProfileSettings(4);
 
-    auto* pDocTemplate = new CSingleDocTemplate(IDR_MAINFRAME, RUNTIME_CLASS(CCubeDoc), RUNTIME_CLASS(CMainFrame),
-                                                RUNTIME_CLASS(CCubeView));
+    auto* pDocTemplate = new CSingleDocTemplate(IDR_MAINFRAME, RUNTIME_CLASS(CCubeDoc),
+                                                RUNTIME_CLASS(CMainFrame), RUNTIME_CLASS(CCubeView));
     AddDocTemplate(pDocTemplate);
 
     OnFileNew();

@@ -42,20 +42,34 @@ int Attribute(Display* dpy, GLXFBConfig config, int attribute)
 // one on the screen's default visual as a toolkit window would be.
 GLXFBConfig ChooseConfig(Display* dpy, const Wanted& want)
 {
-    const int attributes[] = {GLX_X_RENDERABLE, True, GLX_DRAWABLE_TYPE, GLX_WINDOW_BIT, GLX_RENDER_TYPE,
-                              GLX_RGBA_BIT, GLX_DOUBLEBUFFER, True, GLX_RED_SIZE, 8, GLX_GREEN_SIZE, 8,
-                              GLX_BLUE_SIZE, 8, None};
+    const int attributes[] = {GLX_X_RENDERABLE,
+                              True,
+                              GLX_DRAWABLE_TYPE,
+                              GLX_WINDOW_BIT,
+                              GLX_RENDER_TYPE,
+                              GLX_RGBA_BIT,
+                              GLX_DOUBLEBUFFER,
+                              True,
+                              GLX_RED_SIZE,
+                              8,
+                              GLX_GREEN_SIZE,
+                              8,
+                              GLX_BLUE_SIZE,
+                              8,
+                              None};
     int count = 0;
     GLXFBConfig* configs = glXChooseFBConfig(dpy, DefaultScreen(dpy), attributes, &count);
     const VisualID defaultVisual = XVisualIDFromVisual(DefaultVisual(dpy, DefaultScreen(dpy)));
     GLXFBConfig chosen = nullptr;
     for (int i = 0; i < count; ++i) {
         const GLXFBConfig config = configs[i];
-        if (Attribute(dpy, config, GLX_RED_SIZE) != 8 || Attribute(dpy, config, GLX_ALPHA_SIZE) != want.alpha ||
+        if (Attribute(dpy, config, GLX_RED_SIZE) != 8 ||
+            Attribute(dpy, config, GLX_ALPHA_SIZE) != want.alpha ||
             Attribute(dpy, config, GLX_DEPTH_SIZE) != want.depth ||
             Attribute(dpy, config, GLX_STENCIL_SIZE) != want.stencil)
             continue;
-        const bool onDefaultVisual = static_cast<VisualID>(Attribute(dpy, config, GLX_VISUAL_ID)) == defaultVisual;
+        const bool onDefaultVisual =
+            static_cast<VisualID>(Attribute(dpy, config, GLX_VISUAL_ID)) == defaultVisual;
         if (chosen == nullptr || onDefaultVisual)
             chosen = config;
         if (onDefaultVisual)
@@ -75,8 +89,8 @@ Window OpenWindow(Display* dpy, GLXFBConfig config, const Wanted& want)
     attributes.event_mask = StructureNotifyMask;
     const int x = DisplayWidth(dpy, visual->screen) - want.width;
     const int y = DisplayHeight(dpy, visual->screen) - want.height;
-    const Window window = XCreateWindow(dpy, root, x, y, want.width, want.height, 0, visual->depth, InputOutput,
-                                        visual->visual, CWColormap | CWEventMask, &attributes);
+    const Window window = XCreateWindow(dpy, root, x, y, want.width, want.height, 0, visual->depth,
+                                        InputOutput, visual->visual, CWColormap | CWEventMask, &attributes);
     XFree(visual);
     XStoreName(dpy, window, "bare GLX frames");
     XMapWindow(dpy, window);
@@ -111,7 +125,8 @@ void Serve(Display* dpy, Window window)
     while (std::fgets(command, sizeof command, stdin) != nullptr) {
         std::size_t index = 0;
         int count = 0;
-        if (std::sscanf(command, "frames %zu %d", &index, &count) == 2 && index < volumes.size() && count > 0) {
+        if (std::sscanf(command, "frames %zu %d", &index, &count) == 2 && index < volumes.size() &&
+            count > 0) {
             if (index != current) {
                 current = index;
                 angle = 0.0f;

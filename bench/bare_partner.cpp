@@ -31,8 +31,11 @@ bool BarePartner::Start(int width, int height, int alphaBits, int depthBits, int
     if (::pipe(toChild) != 0 || ::pipe(fromChild) != 0)
         return false;
     const std::string program = BesideThisProgram("bench_bare_glx");
-    std::vector<std::string> words = {program, std::to_string(width), std::to_string(height),
-                                      std::to_string(alphaBits), std::to_string(depthBits),
+    std::vector<std::string> words = {program,
+                                      std::to_string(width),
+                                      std::to_string(height),
+                                      std::to_string(alphaBits),
+                                      std::to_string(depthBits),
                                       std::to_string(stencilBits)};
     std::vector<char*> args;
     for (std::string& word : words)

@@ -120,7 +120,8 @@ bool DropAndWaitForPicture(Display* dpy, const Backdrop& backdrop, const Options
     std::snprintf(windowId, sizeof windowId, "0x%lx", static_cast<unsigned long>(topLevel));
     const pid_t dropper = Spawn({options.dropper, windowId, options.dropFile}, false);
     int status = 0;
-    if (dropper == 0 || waitpid(dropper, &status, 0) != dropper || !WIFEXITED(status) || WEXITSTATUS(status) != 0) {
+    if (dropper == 0 || waitpid(dropper, &status, 0) != dropper || !WIFEXITED(status) ||
+        WEXITSTATUS(status) != 0) {
         std::fprintf(stderr, "bench_launch: %s could not drop %s\n", options.dropper.c_str(),
                      options.dropFile.c_str());
         return false;
@@ -231,8 +232,8 @@ bool Measure(Display* dpy, const Options& options)
         }
     for (std::size_t p = 0; p < options.programs.size(); ++p) {
         const std::string& name = options.programs[p].name;
-        PrintInfo("window-size-" + name,
-                  std::to_string(samples[p].topLevel.width) + " " + std::to_string(samples[p].topLevel.height));
+        PrintInfo("window-size-" + name, std::to_string(samples[p].topLevel.width) + " " +
+                                             std::to_string(samples[p].topLevel.height));
         PrintRecord("startup", name, 0, Summarize(samples[p].startup), "ms");
         PrintRecord("peak-rss", name, 0, Summarize(samples[p].peak), "MiB");
         if (!options.dropFile.empty())
@@ -247,8 +248,9 @@ int main(int argc, char** argv)
 {
     Options options;
     if (!Parse(argc, argv, options)) {
-        std::fprintf(stderr,
-                     "usage: bench_launch RUNS [--drop FILE DROPPER] -- NAME PROGRAM [ARGS...] [-- NAME ...]\n");
+        std::fprintf(
+            stderr,
+            "usage: bench_launch RUNS [--drop FILE DROPPER] -- NAME PROGRAM [ARGS...] [-- NAME ...]\n");
         return 2;
     }
     Display* dpy = XOpenDisplay(nullptr);

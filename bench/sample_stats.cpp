@@ -41,8 +41,8 @@ int SamplesWithin(double budgetMs, double oneSampleMs, int fewest, int most)
     return static_cast<int>(std::clamp(fit, static_cast<double>(fewest), static_cast<double>(most)));
 }
 
-void PrintRecord(const std::string& measure, const std::string& caseName, long long cells,
-                 const Summary& s, const std::string& unit)
+void PrintRecord(const std::string& measure, const std::string& caseName, long long cells, const Summary& s,
+                 const std::string& unit)
 {
     std::printf("record\t%s\t%s\t%lld\t%zu\t%.4f\t%.4f\t%.4f\t%.4f\t%.4f\t%s\n", measure.c_str(),
                 caseName.c_str(), cells, s.n, s.median, s.p25, s.p75, s.min, s.max, unit.c_str());
@@ -57,7 +57,8 @@ void PrintInfo(const std::string& key, const std::string& value)
 
 long PeakResidentKiB(pid_t pid)
 {
-    std::ifstream status(pid == 0 ? std::string("/proc/self/status") : "/proc/" + std::to_string(pid) + "/status");
+    std::ifstream status(pid == 0 ? std::string("/proc/self/status")
+                                  : "/proc/" + std::to_string(pid) + "/status");
     std::string word;
     while (status >> word)
         if (word == "VmHWM:") {

@@ -99,7 +99,8 @@ Window InnermostAtCentre(Display* dpy, Window topLevel)
         Window child = 0;
         XTranslateCoordinates(dpy, DefaultRootWindow(dpy), inner, centreX, centreY, &x, &y, &child);
         XWindowAttributes attributes;
-        if (child == None || !XGetWindowAttributes(dpy, child, &attributes) || attributes.c_class == InputOnly)
+        if (child == None || !XGetWindowAttributes(dpy, child, &attributes) ||
+            attributes.c_class == InputOnly)
             return inner;
         inner = child;
     }

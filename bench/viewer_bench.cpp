@@ -36,7 +36,8 @@ void PrintViewInfo(CCubeView& view)
     PrintInfo("renderer", reinterpret_cast<const char*>(glGetString(GL_RENDERER)));
     PrintInfo("view-size", std::to_string(format.width) + "x" + std::to_string(format.height));
     PrintInfo("view-format", "alpha " + std::to_string(format.alphaBits) + ", depth " +
-                                 std::to_string(format.depthBits) + ", stencil " + std::to_string(format.stencilBits));
+                                 std::to_string(format.depthBits) + ", stencil " +
+                                 std::to_string(format.stencilBits));
 }
 
 // Every volume but the half-full noise plays: its seconds-long frames show nothing the

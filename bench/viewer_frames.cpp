@@ -30,7 +30,7 @@ int Bits(GLenum which)
     return bits;
 }
 
-constexpr double kPairMs = 400.0;        // a pair this long makes the clock's and the scheduler's grain small
+constexpr double kPairMs = 400.0;  // a pair this long makes the clock's and the scheduler's grain small
 constexpr double kSideBySideFromMs = 20.0;  // frames at least this long are drawn side by side
 constexpr double kVolumeBudgetMs = 8000.0;
 constexpr int kFewestPairs = 7;  // the full grid takes seconds a frame
@@ -128,7 +128,8 @@ bool TimeViewFrames(CCubeView& view, const std::vector<BenchVolume>& volumes)
         ViewFrames(view, 1);
         bare.Frames(index, 1);
         const PairPlan plan = PlanPairs(std::max(ViewFrames(view, 1).wallMs, bare.Frames(index, 1).wallMs));
-        PrintInfo("pairing-" + volume.name, std::to_string(plan.framesEach) + (plan.sideBySide ? " side by side" : " in turn"));
+        PrintInfo("pairing-" + volume.name,
+                  std::to_string(plan.framesEach) + (plan.sideBySide ? " side by side" : " in turn"));
         std::vector<double> viewMs, bareMs, cpuRatios, wallRatios;
         bool bareDrew = true;
         for (int i = 0; i < plan.pairs; ++i) {

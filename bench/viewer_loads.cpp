@@ -32,7 +32,9 @@ constexpr int kRounds = 201;
 // put the buffer.
 struct PageBuffer {
     explicit PageBuffer(std::size_t size)
-        : bytes(static_cast<unsigned char*>(std::aligned_alloc(4096, size))), size(size) {}
+        : bytes(static_cast<unsigned char*>(std::aligned_alloc(4096, size))), size(size)
+    {
+    }
     ~PageBuffer() { std::free(bytes); }
     PageBuffer(const PageBuffer&) = delete;
     PageBuffer& operator=(const PageBuffer&) = delete;
@@ -89,7 +91,8 @@ bool TimeLoads(CCubeView& view, const std::string& folder)
         std::fprintf(stderr, "bench_viewer: %s\n", error.c_str());
         return false;
     }
-    const long long expected = std::count_if(bytes.begin(), bytes.end(), [](unsigned char b) { return b != 0; });
+    const long long expected =
+        std::count_if(bytes.begin(), bytes.end(), [](unsigned char b) { return b != 0; });
     CCubeDoc& document = *view.GetDocument();
     PageBuffer buffer(bytes.size());
     HDROP drop = MakeDrop({path});

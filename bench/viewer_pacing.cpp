@@ -48,8 +48,9 @@ bool PlayVolume(CCubeView& view, const BenchVolume& volume)
     AfxTestRunEventLoop(500);
     const long afterStop = SwapsSoFar() - swapsAtStop;
 
-    std::printf("pacing\t%s\t%lld\t%ld\t%.0f\t%.3f\t%.3f\t%ld\n", volume.name.c_str(), volume.occupied, frames,
-                elapsedMs / kTickMs, elapsedMs / 1000.0, frames > 0 ? turned / frames : 0.0, afterStop);
+    std::printf("pacing\t%s\t%lld\t%ld\t%.0f\t%.3f\t%.3f\t%ld\n", volume.name.c_str(), volume.occupied,
+                frames, elapsedMs / kTickMs, elapsedMs / 1000.0, frames > 0 ? turned / frames : 0.0,
+                afterStop);
     std::fflush(stdout);
     return frames > 0;
 }

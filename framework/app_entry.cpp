@@ -57,8 +57,10 @@ int CWinApp::Run(int argc, char** argv)
     setenv("GDK_BACKEND", "x11", 1);
     g_displayProbe = XOpenDisplay(nullptr);
     if (g_displayProbe == nullptr) {
-        std::fprintf(stderr, "%s draws with OpenGL through X11 and needs an X display or XWayland; none could be opened.\n",
-                     AfxGetAppName());
+        std::fprintf(
+            stderr,
+            "%s draws with OpenGL through X11 and needs an X display or XWayland; none could be opened.\n",
+            AfxGetAppName());
         return 1;
     }
     const int loopResult = wxEntry(argc, argv);

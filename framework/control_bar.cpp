@@ -110,7 +110,8 @@ BOOL CToolBar::LoadBitmap(UINT nIDResource)
     strip.SetMaskColour(192, 192, 192);
     auto images = std::make_unique<ToolbarImages>();
     for (int x = 0; x + kImageWidth <= strip.GetWidth(); x += kImageWidth)
-        images->images.emplace_back(strip.GetSubImage(wxRect(x, 0, kImageWidth, std::min(kImageHeight, strip.GetHeight()))));
+        images->images.emplace_back(
+            strip.GetSubImage(wxRect(x, 0, kImageWidth, std::min(kImageHeight, strip.GetHeight()))));
     m_pImages = std::move(images);
     return TRUE;
 }
@@ -132,7 +133,8 @@ BOOL CToolBar::SetButtons(const UINT* lpIDArray, int nIDCount)
         }
         if (image >= m_pImages->images.size())
             return FALSE;
-        toolbar->AddTool(AfxNativeCommandId(id), wxEmptyString, m_pImages->images[image++], wxEmptyString, wxITEM_CHECK);
+        toolbar->AddTool(AfxNativeCommandId(id), wxEmptyString, m_pImages->images[image++], wxEmptyString,
+                         wxITEM_CHECK);
     }
     ApplyTooltips();
     toolbar->Realize();

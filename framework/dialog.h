@@ -6,7 +6,10 @@
 
 class CDataExchange {
 public:
-    CDataExchange(CWnd* pDlgWnd, BOOL bSaveAndValidate) : m_pDlgWnd(pDlgWnd), m_bSaveAndValidate(bSaveAndValidate) {}
+    CDataExchange(CWnd* pDlgWnd, BOOL bSaveAndValidate)
+        : m_pDlgWnd(pDlgWnd), m_bSaveAndValidate(bSaveAndValidate)
+    {
+    }
     CWnd* m_pDlgWnd;
     BOOL m_bSaveAndValidate;
 };

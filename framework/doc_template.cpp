@@ -27,7 +27,8 @@ void CDocTemplate::RemoveDocument(CDocument* pDoc)
 
 CDocument* CDocTemplate::CreateNewDocument()
 {
-    auto* pDocument = dynamic_cast<CDocument*>(m_pDocClass != nullptr ? m_pDocClass->CreateObject() : nullptr);
+    auto* pDocument =
+        dynamic_cast<CDocument*>(m_pDocClass != nullptr ? m_pDocClass->CreateObject() : nullptr);
     if (pDocument != nullptr)
         AddDocument(pDocument);
     return pDocument;

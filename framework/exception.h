@@ -14,7 +14,16 @@ public:
 
 class CFileException : public CException {
 public:
-    enum Cause { none, fileNotFound, accessDenied, notARegularFile, isADirectory, badPath, readError, generic };
+    enum Cause {
+        none,
+        fileNotFound,
+        accessDenied,
+        notARegularFile,
+        isADirectory,
+        badPath,
+        readError,
+        generic
+    };
 
     Cause m_cause = none;
     int m_lOsError = 0;

@@ -93,7 +93,8 @@ BOOL CFile::Open(LPCSTR lpszFileName, UINT, CFileException* pError)
     }
     if (!S_ISREG(status.st_mode)) {
         ::close(fd);
-        return fail(S_ISDIR(status.st_mode) ? CFileException::isADirectory : CFileException::notARegularFile, 0);
+        return fail(S_ISDIR(status.st_mode) ? CFileException::isADirectory : CFileException::notARegularFile,
+                    0);
     }
     ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
     m_fd = fd;

@@ -205,7 +205,8 @@ CWnd* CFrameWnd::CreateView(CCreateContext* pContext, UINT nID)
         return nullptr;
     }
     // The view starts with no area; the frame's layout gives it its size.
-    if (!pView->Create(nullptr, nullptr, WS_CHILD | WS_VISIBLE | WS_BORDER, CRect(0, 0, 0, 0), this, nID, pContext))
+    if (!pView->Create(nullptr, nullptr, WS_CHILD | WS_VISIBLE | WS_BORDER, CRect(0, 0, 0, 0), this, nID,
+                       pContext))
         return nullptr;  // gone with its window
     m_pDockSite->manager.AddPane(NativeWindow(pView->m_hWnd), wxAuiPaneInfo().Name("view").CenterPane());
     m_pDockSite->manager.Update();
@@ -312,11 +313,13 @@ CControlBar* CFrameWnd::GetControlBar(UINT nID) const
 {
     if (m_hWnd == nullptr)
         return nullptr;
-    std::vector<wxWindow*> pending(NativeWindow(m_hWnd)->GetChildren().begin(), NativeWindow(m_hWnd)->GetChildren().end());
+    std::vector<wxWindow*> pending(NativeWindow(m_hWnd)->GetChildren().begin(),
+                                   NativeWindow(m_hWnd)->GetChildren().end());
     while (!pending.empty()) {
         wxWindow* window = pending.back();
         pending.pop_back();
-        if (auto* pBar = dynamic_cast<CControlBar*>(FromHandle(WindowHandle(window))); pBar && pBar->GetDlgCtrlID() == nID)
+        if (auto* pBar = dynamic_cast<CControlBar*>(FromHandle(WindowHandle(window)));
+            pBar && pBar->GetDlgCtrlID() == nID)
             return pBar;
         pending.insert(pending.end(), window->GetChildren().begin(), window->GetChildren().end());
     }

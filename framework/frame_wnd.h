@@ -41,7 +41,8 @@ public:
     CFrameWnd();
     ~CFrameWnd() override;
 
-    virtual BOOL LoadFrame(UINT nIDResource, DWORD dwDefaultStyle, CWnd* pParentWnd, CCreateContext* pContext);
+    virtual BOOL LoadFrame(UINT nIDResource, DWORD dwDefaultStyle, CWnd* pParentWnd,
+                           CCreateContext* pContext);
     BOOL PreCreateWindow(CREATESTRUCT& cs) override;
     HWND CreateNativeWindow(CREATESTRUCT& cs, CWnd* pParentWnd) override;
 

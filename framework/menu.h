@@ -18,7 +18,7 @@ public:
     CString GetMenuString(UINT nPos) const;  // by position, with its mnemonic marks
     UINT GetMenuItemID(int nPos) const;      // 0 for a separator, -1 for a pop-up
     CMenu GetSubMenu(int nPos) const;
-    UINT GetMenuState(UINT nID) const;       // MF_CHECKED, MF_GRAYED, by command
+    UINT GetMenuState(UINT nID) const;  // MF_CHECKED, MF_GRAYED, by command
     // Brings every item's state up to date through its update handler, as happens when
     // the pop-up opens.
     void UpdateItems() const;

@@ -43,7 +43,10 @@ inline LPARAM AfxPackSize(int cx, int cy)
     return static_cast<LPARAM>((static_cast<std::uint64_t>(static_cast<std::uint32_t>(cy)) << 32) |
                                static_cast<std::uint32_t>(cx));
 }
-inline int AfxSizeWidth(LPARAM lParam) { return static_cast<std::int32_t>(lParam & 0xFFFFFFFF); }
+inline int AfxSizeWidth(LPARAM lParam)
+{
+    return static_cast<std::int32_t>(lParam & 0xFFFFFFFF);
+}
 inline int AfxSizeHeight(LPARAM lParam)
 {
     return static_cast<std::int32_t>(static_cast<std::uint64_t>(lParam) >> 32);
@@ -67,48 +70,82 @@ auto* Target(CCmdTarget* target)
 CWnd* WindowFromHandle(WPARAM hwnd);
 
 template <auto F>
-void Command(CCmdTarget* t, AFX_MSG&) { (Target<F>(t)->*F)(); }
+void Command(CCmdTarget* t, AFX_MSG&)
+{
+    (Target<F>(t)->*F)();
+}
 template <auto F>
-void UpdateCommandUI(CCmdTarget* t, AFX_MSG& m) { (Target<F>(t)->*F)(reinterpret_cast<CCmdUI*>(m.wParam)); }
+void UpdateCommandUI(CCmdTarget* t, AFX_MSG& m)
+{
+    (Target<F>(t)->*F)(reinterpret_cast<CCmdUI*>(m.wParam));
+}
 template <auto F>
-void Create(CCmdTarget* t, AFX_MSG& m) { m.lResult = (Target<F>(t)->*F)(reinterpret_cast<CREATESTRUCT*>(m.lParam)); }
+void Create(CCmdTarget* t, AFX_MSG& m)
+{
+    m.lResult = (Target<F>(t)->*F)(reinterpret_cast<CREATESTRUCT*>(m.lParam));
+}
 template <auto F>
-void NoArguments(CCmdTarget* t, AFX_MSG&) { (Target<F>(t)->*F)(); }
+void NoArguments(CCmdTarget* t, AFX_MSG&)
+{
+    (Target<F>(t)->*F)();
+}
 template <auto F>
 void Size(CCmdTarget* t, AFX_MSG& m)
 {
     (Target<F>(t)->*F)(static_cast<UINT>(m.wParam), AfxSizeWidth(m.lParam), AfxSizeHeight(m.lParam));
 }
 template <auto F>
-void Timer(CCmdTarget* t, AFX_MSG& m) { (Target<F>(t)->*F)(static_cast<UINT>(m.wParam)); }
+void Timer(CCmdTarget* t, AFX_MSG& m)
+{
+    (Target<F>(t)->*F)(static_cast<UINT>(m.wParam));
+}
 template <auto F>
-void EraseBkgnd(CCmdTarget* t, AFX_MSG& m) { m.lResult = (Target<F>(t)->*F)(reinterpret_cast<CDC*>(m.wParam)); }
+void EraseBkgnd(CCmdTarget* t, AFX_MSG& m)
+{
+    m.lResult = (Target<F>(t)->*F)(reinterpret_cast<CDC*>(m.wParam));
+}
 template <auto F>
-void DropFiles(CCmdTarget* t, AFX_MSG& m) { (Target<F>(t)->*F)(reinterpret_cast<HDROP>(m.wParam)); }
+void DropFiles(CCmdTarget* t, AFX_MSG& m)
+{
+    (Target<F>(t)->*F)(reinterpret_cast<HDROP>(m.wParam));
+}
 template <auto F>
-void PaletteChanged(CCmdTarget* t, AFX_MSG& m) { (Target<F>(t)->*F)(WindowFromHandle(m.wParam)); }
+void PaletteChanged(CCmdTarget* t, AFX_MSG& m)
+{
+    (Target<F>(t)->*F)(WindowFromHandle(m.wParam));
+}
 template <auto F>
-void ReturnsBool(CCmdTarget* t, AFX_MSG& m) { m.lResult = (Target<F>(t)->*F)(); }
+void ReturnsBool(CCmdTarget* t, AFX_MSG& m)
+{
+    m.lResult = (Target<F>(t)->*F)();
+}
 
 }  // namespace afx_detail
 
-#define DECLARE_MESSAGE_MAP()                        \
-protected:                                           \
-    static const AFX_MSGMAP* GetThisMessageMap();    \
+#define DECLARE_MESSAGE_MAP()                     \
+protected:                                        \
+    static const AFX_MSGMAP* GetThisMessageMap(); \
     const AFX_MSGMAP* GetMessageMap() const override;
 
-#define BEGIN_MESSAGE_MAP(theClass, baseClass)                                     \
-    const AFX_MSGMAP* theClass::GetMessageMap() const { return GetThisMessageMap(); } \
-    const AFX_MSGMAP* theClass::GetThisMessageMap()                                \
-    {                                                                             \
-        using ThisClass [[maybe_unused]] = theClass;                              \
-        using TheBaseClass = baseClass;                                           \
+#define BEGIN_MESSAGE_MAP(theClass, baseClass)        \
+    const AFX_MSGMAP* theClass::GetMessageMap() const \
+    {                                                 \
+        return GetThisMessageMap();                   \
+    }                                                 \
+    const AFX_MSGMAP* theClass::GetThisMessageMap()   \
+    {                                                 \
+        using ThisClass [[maybe_unused]] = theClass;  \
+        using TheBaseClass = baseClass;               \
         static const AFX_MSGMAP_ENTRY entries[] = {
 
-#define END_MESSAGE_MAP()                                                   \
-            {0, 0, 0, nullptr}};                                            \
-        static const AFX_MSGMAP map = {&TheBaseClass::GetThisMessageMap, entries}; \
-        return &map;                                                        \
+#define END_MESSAGE_MAP()                                                      \
+    {                                                                          \
+        0, 0, 0, nullptr                                                       \
+    }                                                                          \
+    }                                                                          \
+    ;                                                                          \
+    static const AFX_MSGMAP map = {&TheBaseClass::GetThisMessageMap, entries}; \
+    return &map;                                                               \
     }
 
 #define ON_COMMAND(id, fn) {WM_COMMAND, CN_COMMAND, (id), &afx_detail::Command<&ThisClass::fn>},

@@ -40,25 +40,31 @@ void AfxAssertValidObject(const CObject* pObject, const char* file, int line);
 
 #define RUNTIME_CLASS(class_name) (&class_name::class##class_name)
 
-#define DECLARE_DYNAMIC(class_name)                                 \
-public:                                                             \
-    static const CRuntimeClass class##class_name;                   \
+#define DECLARE_DYNAMIC(class_name)               \
+public:                                           \
+    static const CRuntimeClass class##class_name; \
     const CRuntimeClass* GetRuntimeClass() const override;
 
 #define DECLARE_DYNCREATE(class_name) \
     DECLARE_DYNAMIC(class_name)       \
     static CObject* CreateObject();
 
-#define IMPLEMENT_RUNTIMECLASS(class_name, base_name, schema, create)                  \
-    const CRuntimeClass class_name::class##class_name = {                             \
-        #class_name, sizeof(class_name), schema, create, RUNTIME_CLASS(base_name)};    \
-    const CRuntimeClass* class_name::GetRuntimeClass() const { return RUNTIME_CLASS(class_name); }
+#define IMPLEMENT_RUNTIMECLASS(class_name, base_name, schema, create)                                     \
+    const CRuntimeClass class_name::class##class_name = {#class_name, sizeof(class_name), schema, create, \
+                                                         RUNTIME_CLASS(base_name)};                       \
+    const CRuntimeClass* class_name::GetRuntimeClass() const                                              \
+    {                                                                                                     \
+        return RUNTIME_CLASS(class_name);                                                                 \
+    }
 
 #define IMPLEMENT_DYNAMIC(class_name, base_name) \
     IMPLEMENT_RUNTIMECLASS(class_name, base_name, 0xFFFF, nullptr)
 
-#define IMPLEMENT_DYNCREATE(class_name, base_name)                  \
-    CObject* class_name::CreateObject() { return new class_name; }  \
+#define IMPLEMENT_DYNCREATE(class_name, base_name) \
+    CObject* class_name::CreateObject()            \
+    {                                              \
+        return new class_name;                     \
+    }                                              \
     IMPLEMENT_RUNTIMECLASS(class_name, base_name, 0xFFFF, class_name::CreateObject)
 
 // The checked down-cast: asserts in debug builds that the object is of the class.
@@ -69,5 +75,4 @@ T* AfxStaticDownCast(const CRuntimeClass* pClass, CObject* pObject)
     (void)pClass;
     return static_cast<T*>(pObject);
 }
-#define STATIC_DOWNCAST(class_name, object) \
-    AfxStaticDownCast<class_name>(RUNTIME_CLASS(class_name), object)
+#define STATIC_DOWNCAST(class_name, object) AfxStaticDownCast<class_name>(RUNTIME_CLASS(class_name), object)

@@ -61,7 +61,8 @@ bool ReadLines(const std::string& path, std::vector<std::string>& lines)
 
 bool MakeFolders(const std::string& path, std::string* error)
 {
-    for (std::size_t slash = path.find('/', 1); slash != std::string::npos; slash = path.find('/', slash + 1)) {
+    for (std::size_t slash = path.find('/', 1); slash != std::string::npos;
+         slash = path.find('/', slash + 1)) {
         const std::string folder = path.substr(0, slash);
         if (::mkdir(folder.c_str(), 0700) != 0 && errno != EEXIST) {
             if (error != nullptr)

@@ -60,7 +60,7 @@ struct AfxDialogItem {
     const char* text;       // the caption; for an icon, empty and iconId set
     UINT iconId;
     DWORD style;
-    short x, y, cx, cy;     // dialog units
+    short x, y, cx, cy;  // dialog units
 };
 
 struct AfxDialogTemplate {

@@ -87,8 +87,10 @@ void CWinApp::SaveStdProfileSettings()
         return;
     const std::string profile = AfxProfilePath(GetAppName());
     if (profile.empty()) {
-        std::fprintf(stderr, "%s: the recent-file list was not saved: neither XDG_CONFIG_HOME nor HOME names a folder\n",
-                     m_pszAppName);
+        std::fprintf(
+            stderr,
+            "%s: the recent-file list was not saved: neither XDG_CONFIG_HOME nor HOME names a folder\n",
+            m_pszAppName);
         return;
     }
     std::string error;
@@ -140,8 +142,8 @@ BOOL CWinApp::DoPromptFileName(CString& fileName)
     // The document type names no filter of its own, so every file is offered.
     const wxString filter = wxString::FromUTF8(AfxLoadString(AFX_IDS_ALLFILTER)) + "|*";
     wxWindow* owner = m_pMainWnd != nullptr ? NativeWindow(m_pMainWnd->m_hWnd) : nullptr;
-    wxFileDialog chooser(owner, wxString::FromUTF8(AfxLoadString(AFX_IDS_OPENFILE)), wxEmptyString, wxEmptyString,
-                         filter, wxFD_OPEN | wxFD_FILE_MUST_EXIST);
+    wxFileDialog chooser(owner, wxString::FromUTF8(AfxLoadString(AFX_IDS_OPENFILE)), wxEmptyString,
+                         wxEmptyString, filter, wxFD_OPEN | wxFD_FILE_MUST_EXIST);
     if (chooser.ShowModal() != wxID_OK)
         return FALSE;
     fileName = CString(std::string(chooser.GetPath().fn_str()));

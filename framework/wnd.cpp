@@ -138,8 +138,8 @@ HWND CWnd::CreateNativeWindow(CREATESTRUCT& cs, CWnd* pParentWnd)
     return WindowHandle(new wxWindow(parent, wxID_ANY, wxPoint(cs.x, cs.y), wxSize(cs.cx, cs.cy)));
 }
 
-BOOL CWnd::Create(LPCSTR, LPCSTR lpszWindowName, DWORD dwStyle, const RECT& rect, CWnd* pParentWnd,
-                  UINT nID, CCreateContext* pContext)
+BOOL CWnd::Create(LPCSTR, LPCSTR lpszWindowName, DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID,
+                  CCreateContext* pContext)
 {
     CREATESTRUCT cs{pContext,
                     pParentWnd != nullptr ? pParentWnd->m_hWnd : nullptr,
@@ -201,8 +201,8 @@ void CWnd::Attach(HWND hWnd)
             CWnd* pWnd = FromHandle(hWnd);
             CDC dc;
             LRESULT erased = 0;
-            if (pWnd == nullptr || !pWnd->OnWndMsg(WM_ERASEBKGND, reinterpret_cast<WPARAM>(&dc), 0, &erased) ||
-                erased == 0)
+            if (pWnd == nullptr ||
+                !pWnd->OnWndMsg(WM_ERASEBKGND, reinterpret_cast<WPARAM>(&dc), 0, &erased) || erased == 0)
                 event.Skip();
         });
     if (Handles(map, WM_CLOSE))
@@ -340,7 +340,8 @@ CWnd* CWnd::GetParent() const
 {
     if (m_hWnd == nullptr)
         return nullptr;
-    for (wxWindow* parent = NativeWindow(m_hWnd)->GetParent(); parent != nullptr; parent = parent->GetParent())
+    for (wxWindow* parent = NativeWindow(m_hWnd)->GetParent(); parent != nullptr;
+         parent = parent->GetParent())
         if (CWnd* pWnd = FromHandle(WindowHandle(parent)))
             return pWnd;
     return nullptr;
@@ -428,8 +429,7 @@ BOOL CWnd::RedrawWindow(const RECT* lpRectUpdate, void*, UINT flags)
     if (flags & RDW_UPDATENOW) {
         if (NativeWindow(m_hWnd)->IsShownOnScreen())
             SendMessage(WM_PAINT);
-    }
-    else if (flags & RDW_INVALIDATE)
+    } else if (flags & RDW_INVALIDATE)
         InvalidateRect(lpRectUpdate, (flags & RDW_ERASE) != 0);
     return TRUE;
 }

@@ -6,5 +6,11 @@
 
 class wxWindow;
 
-inline wxWindow* NativeWindow(HWND hWnd) { return reinterpret_cast<wxWindow*>(hWnd); }
-inline HWND WindowHandle(wxWindow* window) { return reinterpret_cast<HWND>(window); }
+inline wxWindow* NativeWindow(HWND hWnd)
+{
+    return reinterpret_cast<wxWindow*>(hWnd);
+}
+inline HWND WindowHandle(wxWindow* window)
+{
+    return reinterpret_cast<HWND>(window);
+}

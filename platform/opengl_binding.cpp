@@ -30,7 +30,10 @@ std::map<HWND, int> g_windowFormats;
 HDC g_currentDC = nullptr;
 HGLRC g_currentContext = nullptr;
 
-Display* XDisplay() { return wxGetX11Display(); }
+Display* XDisplay()
+{
+    return wxGetX11Display();
+}
 
 // Without the extension every GLX request fails noisily, so none is made.
 bool DisplayHasGLX()
@@ -177,8 +180,8 @@ void Describe(GLXFBConfig config, PIXELFORMATDESCRIPTOR* pfd)
     pfd->cGreenBits = Attribute(config, GLX_GREEN_SIZE);
     pfd->cBlueBits = Attribute(config, GLX_BLUE_SIZE);
     pfd->cAlphaBits = Attribute(config, GLX_ALPHA_SIZE);
-    pfd->cColorBits = rgba ? pfd->cRedBits + pfd->cGreenBits + pfd->cBlueBits
-                           : Attribute(config, GLX_BUFFER_SIZE);
+    pfd->cColorBits =
+        rgba ? pfd->cRedBits + pfd->cGreenBits + pfd->cBlueBits : Attribute(config, GLX_BUFFER_SIZE);
     if (XVisualInfo* visual = glXGetVisualFromFBConfig(XDisplay(), config)) {
         pfd->cRedShift = LowestSetBit(visual->red_mask);
         pfd->cGreenShift = LowestSetBit(visual->green_mask);
@@ -196,8 +199,7 @@ void Describe(GLXFBConfig config, PIXELFORMATDESCRIPTOR* pfd)
     pfd->cAccumGreenBits = Attribute(config, GLX_ACCUM_GREEN_SIZE);
     pfd->cAccumBlueBits = Attribute(config, GLX_ACCUM_BLUE_SIZE);
     pfd->cAccumAlphaBits = Attribute(config, GLX_ACCUM_ALPHA_SIZE);
-    pfd->cAccumBits = pfd->cAccumRedBits + pfd->cAccumGreenBits + pfd->cAccumBlueBits +
-                      pfd->cAccumAlphaBits;
+    pfd->cAccumBits = pfd->cAccumRedBits + pfd->cAccumGreenBits + pfd->cAccumBlueBits + pfd->cAccumAlphaBits;
     pfd->cDepthBits = Attribute(config, GLX_DEPTH_SIZE);
     pfd->cStencilBits = Attribute(config, GLX_STENCIL_SIZE);
     pfd->cAuxBuffers = Attribute(config, GLX_AUX_BUFFERS);
@@ -210,8 +212,16 @@ bool DisplayOffersOpenGLWindows()
 {
     if (!DisplayHasGLX())
         return false;
-    const int wanted[] = {GLX_X_RENDERABLE, True,     GLX_DRAWABLE_TYPE, GLX_WINDOW_BIT, GLX_RENDER_TYPE,
-                          GLX_RGBA_BIT,     GLX_DOUBLEBUFFER, True,      GLX_DEPTH_SIZE, 24,
+    const int wanted[] = {GLX_X_RENDERABLE,
+                          True,
+                          GLX_DRAWABLE_TYPE,
+                          GLX_WINDOW_BIT,
+                          GLX_RENDER_TYPE,
+                          GLX_RGBA_BIT,
+                          GLX_DOUBLEBUFFER,
+                          True,
+                          GLX_DEPTH_SIZE,
+                          24,
                           None};
     Display* dpy = XDisplay();
     int count = 0;
@@ -323,8 +333,7 @@ HGLRC wglCreateContext(HDC hdc)
     const bool rgba = (Attribute(list[format], GLX_RENDER_TYPE) & GLX_RGBA_BIT) != 0;
     XErrorTrap trap;
     GLXContext context = glXCreateNewContext(XDisplay(), list[format],
-                                             rgba ? GLX_RGBA_TYPE : GLX_COLOR_INDEX_TYPE,
-                                             nullptr, True);
+                                             rgba ? GLX_RGBA_TYPE : GLX_COLOR_INDEX_TYPE, nullptr, True);
     if (trap.Failed() || context == nullptr)
         return nullptr;
     return new HGLRC__{context};

@@ -60,18 +60,23 @@ AfxDialogTemplate AboutBox()
 {
     return AfxDialogTemplate{
         WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME | DS_SETFONT,
-        0, 0, 217, 55,
+        0,
+        0,
+        217,
+        55,
         "About Dorvane",
         8,
         "MS Sans Serif",
         LANG_ENGLISH_US,
         {
             {IDC_STATIC, "STATIC", "", IDR_MAINFRAME, WS_CHILD | WS_VISIBLE | SS_ICON, 11, 17, 20, 20},
-            {IDC_STATIC, "STATIC", "Dorvane Ver.1.10", 0, WS_CHILD | WS_VISIBLE | WS_GROUP | SS_LEFT, 40, 10, 119, 8},
+            {IDC_STATIC, "STATIC", "Dorvane Ver.1.10", 0, WS_CHILD | WS_VISIBLE | WS_GROUP | SS_LEFT, 40, 10,
+             119, 8},
             // The copyright sign keeps the line inside its 119 units in the desktop's font.
             {IDC_STATIC, "STATIC", "\xC2\xA9 2026 the Dorvane developers", 0,
              WS_CHILD | WS_VISIBLE | WS_GROUP | SS_LEFT, 40, 25, 119, 8},
-            {IDOK, "BUTTON", "OK", 0, WS_CHILD | WS_VISIBLE | WS_GROUP | WS_TABSTOP | BS_DEFPUSHBUTTON, 176, 6, 32, 14},
+            {IDOK, "BUTTON", "OK", 0, WS_CHILD | WS_VISIBLE | WS_GROUP | WS_TABSTOP | BS_DEFPUSHBUTTON, 176,
+             6, 32, 14},
         },
     };
 }
@@ -82,10 +87,14 @@ AfxDialogTemplate Controller()
     const DWORD button = WS_CHILD | WS_VISIBLE | WS_TABSTOP;
     return AfxDialogTemplate{
         WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME | DS_SETFONT,
-        0, 0, 197, 183,
+        0,
+        0,
+        197,
+        183,
         "Contoroler",
         9,
-        "\xEF\xBC\xAD\xEF\xBC\xB3 \xEF\xBC\xB0\xE3\x82\xB4\xE3\x82\xB7\xE3\x83\x83\xE3\x82\xAF",  // ＭＳ Ｐゴシック
+        "\xEF\xBC\xAD\xEF\xBC\xB3 \xEF\xBC\xB0\xE3\x82\xB4\xE3\x82\xB7\xE3\x83\x83\xE3\x82\xAF",  // ＭＳ
+                                                                                                  // Ｐゴシック
         LANG_JAPANESE,
         {
             {IDOK, "BUTTON", "OK", 0, button | BS_DEFPUSHBUTTON, 140, 162, 50, 14},

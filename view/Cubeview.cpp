@@ -25,7 +25,8 @@ BEGIN_MESSAGE_MAP(CCubeView, CView)
 END_MESSAGE_MAP()
 
 CCubeView::CCubeView()
-    : m_pPrevPalette(nullptr), m_eyeDistance(0.0f), m_pClientDC(nullptr), m_pController(nullptr), m_bPlaying(FALSE)
+    : m_pPrevPalette(nullptr), m_eyeDistance(0.0f), m_pClientDC(nullptr), m_pController(nullptr),
+      m_bPlaying(FALSE)
 {
 }
 
@@ -83,6 +84,8 @@ void CCubeView::Init()
 
 BOOL CCubeView::bSetupPixelFormat()
 {
+    // One line for each group of the descriptor's fields.
+    // clang-format off
     static PIXELFORMATDESCRIPTOR pfd = {
         sizeof(PIXELFORMATDESCRIPTOR),
         1,
@@ -99,6 +102,7 @@ BOOL CCubeView::bSetupPixelFormat()
         0,
         0, 0, 0,
     };
+    // clang-format on
 
     const int pixelformat = ChoosePixelFormat(m_pClientDC->GetSafeHdc(), &pfd);
     if (pixelformat == 0) {

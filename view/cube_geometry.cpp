@@ -4,6 +4,7 @@
 
 // Each corner has one colour wherever it occurs: red where z = +h, green where x = +h,
 // blue where y = +h. The strip gives the four sides; two quads the top and bottom.
+// clang-format off
 void DrawCube()
 {
     const GLfloat h = kCubeHalfEdge;
@@ -34,3 +35,4 @@ void DrawCube()
     glColor3f(0.0f, 0.0f, 0.0f); glVertex3f(-h, -h, -h);
     glEnd();
 }
+// clang-format on

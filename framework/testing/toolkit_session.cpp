@@ -23,7 +23,8 @@ wxEventLoopBase* g_loop = nullptr;
 class TestToolkitApp : public wxApp {
 public:
     bool OnInit() override { return true; }
-    void OnAssertFailure(const wxChar* file, int line, const wxChar*, const wxChar* cond, const wxChar* msg) override
+    void OnAssertFailure(const wxChar* file, int line, const wxChar*, const wxChar* cond,
+                         const wxChar* msg) override
     {
         std::fprintf(stderr, "toolkit assertion: %s:%d %s %s\n", wxString(file).utf8_str().data(), line,
                      wxString(cond).utf8_str().data(), wxString(msg).utf8_str().data());

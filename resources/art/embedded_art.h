@@ -7,8 +7,8 @@
 namespace art {
 
 struct Bytes {
-  const unsigned char* data;
-  unsigned long size;
+    const unsigned char* data;
+    unsigned long size;
 };
 
 // 48 x 15, 4 bpp: Play, About and context-help images, 16 x 15 each.

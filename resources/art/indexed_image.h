@@ -9,11 +9,11 @@ namespace art {
 
 // Palette indices, row-major, top row first.
 struct IndexedImage {
-  int width = 0;
-  int height = 0;
-  std::vector<std::uint8_t> pixels;
+    int width = 0;
+    int height = 0;
+    std::vector<std::uint8_t> pixels;
 
-  std::uint8_t At(int x, int y) const { return pixels[y * width + x]; }
+    std::uint8_t At(int x, int y) const { return pixels[y * width + x]; }
 };
 
 // Throws std::invalid_argument naming the row and column of a ragged row or

@@ -8,14 +8,14 @@
 namespace art {
 
 struct LegendEntry {
-  char symbol;
-  Colour colour;
+    char symbol;
+    Colour colour;
 };
 
 // A picture drawn as text: one character per pixel, top row first.
 struct PixelArt {
-  std::vector<std::string> rows;
-  std::vector<LegendEntry> legend;
+    std::vector<std::string> rows;
+    std::vector<LegendEntry> legend;
 };
 
 // 48 x 15 strip of three 16 x 15 buttons: Play, About, context help.

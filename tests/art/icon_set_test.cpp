@@ -17,111 +17,118 @@ namespace {
 
 // Each size and the side of the drawing it is scaled from.
 struct IconSize {
-  int side;
-  int drawingSide;
+    int side;
+    int drawingSide;
 };
 constexpr IconSize kSizes[] = {{16, 16}, {32, 32}, {48, 16}, {64, 32}, {128, 32}, {256, 32}};
 
-std::vector<PngImage> ReadIconSet() {
-  std::vector<PngImage> images;
-  for (art::Bytes file : art::IconSet()) {
-    images.push_back(ReadPng(file));
-  }
-  return images;
+std::vector<PngImage> ReadIconSet()
+{
+    std::vector<PngImage> images;
+    for (art::Bytes file : art::IconSet()) {
+        images.push_back(ReadPng(file));
+    }
+    return images;
 }
 
 // The picture with each factor x factor block taken back to one pixel; fails the test
 // when a block is not one colour.
-PngImage ScaleDown(const PngImage& image, int factor) {
-  PngImage small;
-  small.width = image.width / factor;
-  small.height = image.height / factor;
-  for (int y = 0; y < small.height; ++y) {
-    for (int x = 0; x < small.width; ++x) {
-      const Colour colour = image.At(x * factor, y * factor);
-      for (int dy = 0; dy < factor; ++dy) {
-        for (int dx = 0; dx < factor; ++dx) {
-          EXPECT_EQ(image.At(x * factor + dx, y * factor + dy), colour)
-              << "block " << x << "," << y << " of the " << image.width << "-pixel icon";
+PngImage ScaleDown(const PngImage& image, int factor)
+{
+    PngImage small;
+    small.width = image.width / factor;
+    small.height = image.height / factor;
+    for (int y = 0; y < small.height; ++y) {
+        for (int x = 0; x < small.width; ++x) {
+            const Colour colour = image.At(x * factor, y * factor);
+            for (int dy = 0; dy < factor; ++dy) {
+                for (int dx = 0; dx < factor; ++dx) {
+                    EXPECT_EQ(image.At(x * factor + dx, y * factor + dy), colour)
+                        << "block " << x << "," << y << " of the " << image.width << "-pixel icon";
+                }
+            }
+            small.pixels.push_back(colour);
         }
-      }
-      small.pixels.push_back(colour);
     }
-  }
-  return small;
+    return small;
 }
 
-PngImage IcoPicture() {
-  const LittleEndianReader file{art::Icon()};
-  const Dib dib = ReadDib(file, file.U32(18), DibKind::kIconWithMask);
-  PngImage picture;
-  picture.width = dib.width;
-  picture.height = dib.colourRows;
-  for (int y = 0; y < picture.height; ++y) {
-    for (int x = 0; x < picture.width; ++x) {
-      picture.pixels.push_back(PixelColour(file, dib, x, y));
+PngImage IcoPicture()
+{
+    const LittleEndianReader file{art::Icon()};
+    const Dib dib = ReadDib(file, file.U32(18), DibKind::kIconWithMask);
+    PngImage picture;
+    picture.width = dib.width;
+    picture.height = dib.colourRows;
+    for (int y = 0; y < picture.height; ++y) {
+        for (int x = 0; x < picture.width; ++x) {
+            picture.pixels.push_back(PixelColour(file, dib, x, y));
+        }
     }
-  }
-  return picture;
+    return picture;
 }
 
-TEST(IconSet, HoldsEveryThemeSizeSmallestFirst) {
-  const std::vector<PngImage> images = ReadIconSet();
-  ASSERT_EQ(images.size(), std::size(kSizes));
-  for (std::size_t i = 0; i < images.size(); ++i) {
-    EXPECT_EQ(images[i].width, kSizes[i].side) << "image " << i;
-    EXPECT_EQ(images[i].height, kSizes[i].side) << "image " << i;
-  }
-}
-
-TEST(IconSet, EachSizeIsItsDrawingScaledByAWholeNumber) {
-  const std::vector<PngImage> images = ReadIconSet();
-  ASSERT_EQ(images.size(), std::size(kSizes));
-  const PngImage large = IcoPicture();
-  const PngImage& small = images[0];
-  for (std::size_t i = 0; i < images.size(); ++i) {
-    SCOPED_TRACE(kSizes[i].side);
-    const PngImage drawing = ScaleDown(images[i], kSizes[i].side / kSizes[i].drawingSide);
-    const PngImage& expected = kSizes[i].drawingSide == 32 ? large : small;
-    ASSERT_EQ(drawing.width, expected.width);
-    EXPECT_TRUE(drawing.pixels == expected.pixels);
-  }
-}
-
-TEST(IconSet, SmallDrawingShowsCubesInSeveralColoursOnBlack) {
-  const PngImage small = ReadIconSet().at(0);
-  std::set<std::tuple<int, int, int>> colours;
-  int blackPixels = 0;
-  for (const Colour& colour : small.pixels) {
-    if (colour == kBlack) {
-      ++blackPixels;
-    } else {
-      colours.insert({colour.red, colour.green, colour.blue});
+TEST(IconSet, HoldsEveryThemeSizeSmallestFirst)
+{
+    const std::vector<PngImage> images = ReadIconSet();
+    ASSERT_EQ(images.size(), std::size(kSizes));
+    for (std::size_t i = 0; i < images.size(); ++i) {
+        EXPECT_EQ(images[i].width, kSizes[i].side) << "image " << i;
+        EXPECT_EQ(images[i].height, kSizes[i].side) << "image " << i;
     }
-  }
-  EXPECT_GE(colours.size(), 6u);  // lit tops and shaded sides of three hues at least
-  EXPECT_GT(blackPixels, 16 * 16 / 3);
-  for (auto [x, y] : {std::pair{0, 0}, {15, 0}, {0, 15}, {15, 15}}) {
-    EXPECT_EQ(small.At(x, y), kBlack) << "corner " << x << "," << y;
-  }
 }
 
-TEST(IconSet, SizesNoDrawingScalesToAndBadImagesAreRefused) {
-  for (int size : {0, -16, 8, 20, 40, 100}) {
-    EXPECT_THROW(art::CubeIconAtSize(size), std::invalid_argument) << size;
-  }
-  EXPECT_THROW(art::ScaleUp(art::CubeIconAtSize(16), 0), std::invalid_argument);
-  const struct {
-    const char* what;
-    art::IndexedImage image;
-  } badImages[] = {
-      {"empty", {}},
-      {"fewer pixels than its size", {2, 2, {0, 1, 2}}},
-      {"more pixels than its size", {1, 1, {0, 1}}},
-  };
-  for (const auto& bad : badImages) {
-    EXPECT_THROW(art::EncodePngFile(bad.image), std::invalid_argument) << bad.what;
-  }
+TEST(IconSet, EachSizeIsItsDrawingScaledByAWholeNumber)
+{
+    const std::vector<PngImage> images = ReadIconSet();
+    ASSERT_EQ(images.size(), std::size(kSizes));
+    const PngImage large = IcoPicture();
+    const PngImage& small = images[0];
+    for (std::size_t i = 0; i < images.size(); ++i) {
+        SCOPED_TRACE(kSizes[i].side);
+        const PngImage drawing = ScaleDown(images[i], kSizes[i].side / kSizes[i].drawingSide);
+        const PngImage& expected = kSizes[i].drawingSide == 32 ? large : small;
+        ASSERT_EQ(drawing.width, expected.width);
+        EXPECT_TRUE(drawing.pixels == expected.pixels);
+    }
+}
+
+TEST(IconSet, SmallDrawingShowsCubesInSeveralColoursOnBlack)
+{
+    const PngImage small = ReadIconSet().at(0);
+    std::set<std::tuple<int, int, int>> colours;
+    int blackPixels = 0;
+    for (const Colour& colour : small.pixels) {
+        if (colour == kBlack) {
+            ++blackPixels;
+        } else {
+            colours.insert({colour.red, colour.green, colour.blue});
+        }
+    }
+    EXPECT_GE(colours.size(), 6u);  // lit tops and shaded sides of three hues at least
+    EXPECT_GT(blackPixels, 16 * 16 / 3);
+    for (auto [x, y] : {std::pair{0, 0}, {15, 0}, {0, 15}, {15, 15}}) {
+        EXPECT_EQ(small.At(x, y), kBlack) << "corner " << x << "," << y;
+    }
+}
+
+TEST(IconSet, SizesNoDrawingScalesToAndBadImagesAreRefused)
+{
+    for (int size : {0, -16, 8, 20, 40, 100}) {
+        EXPECT_THROW(art::CubeIconAtSize(size), std::invalid_argument) << size;
+    }
+    EXPECT_THROW(art::ScaleUp(art::CubeIconAtSize(16), 0), std::invalid_argument);
+    const struct {
+        const char* what;
+        art::IndexedImage image;
+    } badImages[] = {
+        {"empty", {}},
+        {"fewer pixels than its size", {2, 2, {0, 1, 2}}},
+        {"more pixels than its size", {1, 1, {0, 1}}},
+    };
+    for (const auto& bad : badImages) {
+        EXPECT_THROW(art::EncodePngFile(bad.image), std::invalid_argument) << bad.what;
+    }
 }
 
 }  // namespace

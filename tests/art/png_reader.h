@@ -12,11 +12,11 @@
 namespace art_test {
 
 struct PngImage {
-  int width = 0;
-  int height = 0;
-  std::vector<Colour> pixels;  // row-major, top row first
+    int width = 0;
+    int height = 0;
+    std::vector<Colour> pixels;  // row-major, top row first
 
-  Colour At(int x, int y) const { return pixels[static_cast<std::size_t>(y) * width + x]; }
+    Colour At(int x, int y) const { return pixels[static_cast<std::size_t>(y) * width + x]; }
 };
 
 // Throws std::runtime_error saying what is wrong with the file.

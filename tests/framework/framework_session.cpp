@@ -33,8 +33,14 @@ BEGIN_MESSAGE_MAP(CTestDoc, CDocument)
     ON_COMMAND(1, OnOne)
     ON_COMMAND(2, OnTwo)
 END_MESSAGE_MAP()
-void CTestDoc::OnOne() { g_handled.push_back("document 1"); }
-void CTestDoc::OnTwo() { g_handled.push_back("document 2"); }
+void CTestDoc::OnOne()
+{
+    g_handled.push_back("document 1");
+}
+void CTestDoc::OnTwo()
+{
+    g_handled.push_back("document 2");
+}
 
 IMPLEMENT_DYNCREATE(CTestView, CView)
 BEGIN_MESSAGE_MAP(CTestView, CView)
@@ -42,9 +48,18 @@ BEGIN_MESSAGE_MAP(CTestView, CView)
     ON_COMMAND(7, OnSeven)
     ON_COMMAND(7, OnSevenAgain)
 END_MESSAGE_MAP()
-void CTestView::OnOne() { g_handled.push_back("view 1"); }
-void CTestView::OnSeven() { g_handled.push_back("view 7, first entry"); }
-void CTestView::OnSevenAgain() { g_handled.push_back("view 7, second entry"); }
+void CTestView::OnOne()
+{
+    g_handled.push_back("view 1");
+}
+void CTestView::OnSeven()
+{
+    g_handled.push_back("view 7, first entry");
+}
+void CTestView::OnSevenAgain()
+{
+    g_handled.push_back("view 7, second entry");
+}
 
 IMPLEMENT_DYNCREATE(CTestFrame, CFrameWnd)
 BEGIN_MESSAGE_MAP(CTestFrame, CFrameWnd)
@@ -53,9 +68,18 @@ BEGIN_MESSAGE_MAP(CTestFrame, CFrameWnd)
     ON_COMMAND(3, OnThree)
     ON_UPDATE_COMMAND_UI(6, OnUpdateSix)
 END_MESSAGE_MAP()
-void CTestFrame::OnOne() { g_handled.push_back("frame 1"); }
-void CTestFrame::OnTwo() { g_handled.push_back("frame 2"); }
-void CTestFrame::OnThree() { g_handled.push_back("frame 3"); }
+void CTestFrame::OnOne()
+{
+    g_handled.push_back("frame 1");
+}
+void CTestFrame::OnTwo()
+{
+    g_handled.push_back("frame 2");
+}
+void CTestFrame::OnThree()
+{
+    g_handled.push_back("frame 3");
+}
 void CTestFrame::OnUpdateSix(CCmdUI* pCmdUI)
 {
     pCmdUI->Enable(FALSE);
@@ -68,10 +92,22 @@ BEGIN_MESSAGE_MAP(CTestApp, CWinApp)
     ON_COMMAND(3, OnThree)
     ON_COMMAND(4, OnFour)
 END_MESSAGE_MAP()
-void CTestApp::OnOne() { g_handled.push_back("application 1"); }
-void CTestApp::OnTwo() { g_handled.push_back("application 2"); }
-void CTestApp::OnThree() { g_handled.push_back("application 3"); }
-void CTestApp::OnFour() { g_handled.push_back("application 4"); }
+void CTestApp::OnOne()
+{
+    g_handled.push_back("application 1");
+}
+void CTestApp::OnTwo()
+{
+    g_handled.push_back("application 2");
+}
+void CTestApp::OnThree()
+{
+    g_handled.push_back("application 3");
+}
+void CTestApp::OnFour()
+{
+    g_handled.push_back("application 4");
+}
 
 BOOL CTestApp::InitInstance()
 {

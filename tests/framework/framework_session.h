@@ -44,6 +44,7 @@ protected:
 class CTestApp : public CWinApp {
 public:
     BOOL InitInstance() override;
+
 protected:
     void OnOne();
     void OnTwo();

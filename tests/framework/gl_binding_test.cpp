@@ -32,7 +32,8 @@ protected:
     {
         CCreateContext context;
         surface = static_cast<CTestView*>(RUNTIME_CLASS(CTestView)->CreateObject());
-        ASSERT_TRUE(surface->Create(nullptr, nullptr, WS_CHILD | WS_VISIBLE, CRect(0, 0, 64, 48), TestFrame(), 99, &context));
+        ASSERT_TRUE(surface->Create(nullptr, nullptr, WS_CHILD | WS_VISIBLE, CRect(0, 0, 64, 48), TestFrame(),
+                                    99, &context));
         dc = new CClientDC(surface);
         AfxTestRunEventLoop(100);  // placed and sized on the display
     }

@@ -139,7 +139,7 @@ TEST(Profile, LivesInTheConfigurationFolderTheEnvironmentNames)
     const struct {
         const char* xdgConfigHome;  // nullptr: unset
         const char* home;
-        const char* expected;       // "": no profile at all
+        const char* expected;  // "": no profile at all
     } cases[] = {
         {"/x/config", "/home/u", "/x/config/Dorvane/Dorvane.conf"},
         {"/x/config", nullptr, "/x/config/Dorvane/Dorvane.conf"},

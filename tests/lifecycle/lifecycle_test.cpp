@@ -193,7 +193,8 @@ TEST_F(Lifecycle, NothingReachesTheViewOnceItIsGone)
         if (road.command != 0)
             MainFrame()->RouteCommand(road.command);
         if (road.dropPosted)
-            ::PostMessage(View()->m_hWnd, WM_DROPFILES, reinterpret_cast<WPARAM>(MakeDrop({"/nonexistent"})), 0);
+            ::PostMessage(View()->m_hWnd, WM_DROPFILES, reinterpret_cast<WPARAM>(MakeDrop({"/nonexistent"})),
+                          0);
         CFrameWnd* frame = MainFrame();
         frame->SendMessage(WM_CLOSE);
         AfxTestRunEventLoop(300);
@@ -216,7 +217,8 @@ TEST_F(Lifecycle, WithoutItsToolbarPictureNoFrameIsShown)
         EXPECT_EQ(AfxGetMainWnd(), nullptr) << c.what;
         EXPECT_EQ(g_shown, (std::vector<Shown>{{"Failed to create empty document.", "Dorvane"}})) << c.what;
 #ifdef _DEBUG
-        EXPECT_NE(std::find(g_trace.begin(), g_trace.end(), "Failed to create toolbar\n"), g_trace.end()) << c.what;
+        EXPECT_NE(std::find(g_trace.begin(), g_trace.end(), "Failed to create toolbar\n"), g_trace.end())
+            << c.what;
 #endif
         EXPECT_EQ(wglGetCurrentContext(), nullptr) << c.what << ": the view made on the way is released";
         // Start-up itself ends with failure rather than using a window that is not there.

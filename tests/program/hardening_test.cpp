@@ -58,8 +58,11 @@ TEST(Hardening, PathsOfEveryShapeLoadOnBothRoads)
     ::mkdir((folder + "/" + std::string(200, 'd')).c_str(), 0755);
     ::mkdir(deep.c_str(), 0755);
     const std::string names[] = {
-        "with spaces in it", "quotes \" and ' too", "non-ASCII \xC3\xA9t\xC3\xA9 \xE4\xBD\x93\xE7\xA7\xAF",
-        "a\nnewline", std::string(200, 'd') + "/" + std::string(200, 'e') + "/" + std::string(250, 'f'),
+        "with spaces in it",
+        "quotes \" and ' too",
+        "non-ASCII \xC3\xA9t\xC3\xA9 \xE4\xBD\x93\xE7\xA7\xAF",
+        "a\nnewline",
+        std::string(200, 'd') + "/" + std::string(200, 'e') + "/" + std::string(250, 'f'),
     };
     unsigned seed = 1;
     for (const std::string& name : names) {

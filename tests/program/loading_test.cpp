@@ -74,8 +74,19 @@ TEST_F(Loading, FileOpenDecodesByTheRule)
         {"bytes 0x80", Bytes(kVolume, 0x80)},
         {"one at 16384", OneAt(16384)},
         {"one at the end", OneAt(kVolume - 1)},
-        {"longer, extra bytes ignored", [] { auto b = Bytes(kVolume + 4096, 0); std::fill(b.begin() + kVolume, b.end(), 0xFF); return b; }()},
-        {"text", [] { std::vector<unsigned char> b(kVolume); for (std::size_t i = 0; i < b.size(); ++i) b[i] = i % 7 == 0 ? '\0' : 'a' + i % 26; return b; }()},
+        {"longer, extra bytes ignored",
+         [] {
+             auto b = Bytes(kVolume + 4096, 0);
+             std::fill(b.begin() + kVolume, b.end(), 0xFF);
+             return b;
+         }()},
+        {"text",
+         [] {
+             std::vector<unsigned char> b(kVolume);
+             for (std::size_t i = 0; i < b.size(); ++i)
+                 b[i] = i % 7 == 0 ? '\0' : 'a' + i % 26;
+             return b;
+         }()},
     };
     for (const auto& c : cases) {
         OpenThroughFileOpen(WriteFile("case", c.bytes));
@@ -92,7 +103,8 @@ TEST_F(Loading, SingleCellsLandWhereTheirOffsetsSay)
     const struct {
         std::size_t offset;
         int layer, row, column;
-    } cases[] = {{0, 0, 0, 0}, {127, 0, 0, 127}, {128, 0, 1, 0}, {16383, 0, 127, 127}, {16384, 1, 0, 0}, {kVolume - 1, 63, 127, 127}};
+    } cases[] = {{0, 0, 0, 0},         {127, 0, 0, 127}, {128, 0, 1, 0},
+                 {16383, 0, 127, 127}, {16384, 1, 0, 0}, {kVolume - 1, 63, 127, 127}};
     for (const auto& c : cases) {
         OpenThroughFileOpen(WriteFile("cell", OneAt(c.offset)));
         EXPECT_EQ(Document()->m_voxels[VoxelGrid::Index(c.layer, c.row, c.column)], 1) << c.offset;
@@ -117,14 +129,19 @@ TEST_F(Loading, BadFilesThroughFileOpenAreRefusedInWords)
         std::string message;
         bool documentTouched;  // a short file overwrites the cells it has
     } cases[] = {
-        {"missing", folder + "/nothing here", "Cannot open \"" + folder + "/nothing here\": there is no such file.", false},
-        {"empty", WriteFile("empty", {}), "Cannot read \"" + folder + "/empty\": the file ends too soon, after 0 bytes.", false},
-        {"one byte", WriteFile("one", Bytes(1, 0)), "Cannot read \"" + folder + "/one\": the file ends too soon, after 1 byte.", true},
+        {"missing", folder + "/nothing here",
+         "Cannot open \"" + folder + "/nothing here\": there is no such file.", false},
+        {"empty", WriteFile("empty", {}),
+         "Cannot read \"" + folder + "/empty\": the file ends too soon, after 0 bytes.", false},
+        {"one byte", WriteFile("one", Bytes(1, 0)),
+         "Cannot read \"" + folder + "/one\": the file ends too soon, after 1 byte.", true},
         {"one byte short", WriteFile("short", Bytes(kVolume - 1, 0)),
          "Cannot read \"" + folder + "/short\": the file ends too soon, after 1048575 bytes.", true},
         {"folder", subfolder, "Cannot open \"" + subfolder + "\": it is a folder, not a file.", false},
-        {"pipe", fifo, "Cannot open \"" + fifo + "\": it is not a regular file (a pipe, a device or a socket).", false},
-        {"device", "/dev/zero", "Cannot open \"/dev/zero\": it is not a regular file (a pipe, a device or a socket).", false},
+        {"pipe", fifo,
+         "Cannot open \"" + fifo + "\": it is not a regular file (a pipe, a device or a socket).", false},
+        {"device", "/dev/zero",
+         "Cannot open \"/dev/zero\": it is not a regular file (a pipe, a device or a socket).", false},
     };
     for (const auto& c : cases) {
         SetUp();
@@ -182,7 +199,12 @@ TEST_F(Loading, DroppedFilesOfEveryLength)
         std::vector<unsigned char> bytes;
     } cases[] = {
         {"exact", OneAt(100)},
-        {"longer", [] { auto b = OneAt(100, kVolume + 10); b[kVolume + 5] = 1; return b; }()},
+        {"longer",
+         [] {
+             auto b = OneAt(100, kVolume + 10);
+             b[kVolume + 5] = 1;
+             return b;
+         }()},
         {"short: the rest is empty", OneAt(100, 200)},
         {"empty", {}},
     };
@@ -197,14 +219,22 @@ TEST_F(Loading, DroppedFilesOfEveryLength)
 }
 
 // The document reads a volume a quarter at a time, and files are read half a volume at a
-// time: files ending about those pieces, where a piece's first or last byte could go astray. Every other byte is occupied, so a cell
-// shifted by one or left from the last volume (all occupied) shows.
+// time: files ending about those pieces, where a piece's first or last byte could go astray. Every other byte
+// is occupied, so a cell shifted by one or left from the last volume (all occupied) shows.
 TEST_F(Loading, FilesEndingAboutThePiecesTheyAreReadIn)
 {
     constexpr std::size_t kQuarter = kVolume / 4;
     const std::size_t sizes[] = {
-        1,           kQuarter - 1, kQuarter,     kQuarter + 1,           2 * kQuarter - 1,
-        2 * kQuarter, 2 * kQuarter + 1, 3 * kQuarter, kVolume - kQuarter / 2, kVolume + 1,
+        1,
+        kQuarter - 1,
+        kQuarter,
+        kQuarter + 1,
+        2 * kQuarter - 1,
+        2 * kQuarter,
+        2 * kQuarter + 1,
+        3 * kQuarter,
+        kVolume - kQuarter / 2,
+        kVolume + 1,
     };
     for (std::size_t size : sizes) {
         std::vector<unsigned char> bytes(size);
@@ -221,8 +251,9 @@ TEST_F(Loading, FilesEndingAboutThePiecesTheyAreReadIn)
         for (std::size_t i = 0; i < had; ++i)
             expected[i] = static_cast<BYTE>(i % 2);
         EXPECT_TRUE(Same(Document()->m_voxels, expected)) << size;
-        const std::vector<std::string> shortFile = {"Cannot read \"" + path + "\": the file ends too soon, after " +
-                                                    std::to_string(size) + (size == 1 ? " byte." : " bytes.")};
+        const std::vector<std::string> shortFile = {
+            "Cannot read \"" + path + "\": the file ends too soon, after " + std::to_string(size) +
+            (size == 1 ? " byte." : " bytes.")};
         EXPECT_EQ(TakeMessages(), size < kVolume ? shortFile : std::vector<std::string>{}) << size;
         EXPECT_TRUE(Same(View()->m_voxels, size < kVolume ? ones : expected)) << size;
         EXPECT_EQ(AfxWaitCursorLevel(), 0) << size;
@@ -252,7 +283,8 @@ TEST_F(Loading, BadDropsKeepThePictureAndTheCaption)
     };
     for (const auto& c : cases) {
         DropOnView({c.path});
-        EXPECT_EQ(TakeMessages(), std::vector<std::string>{"Cannot open \"" + c.path + "\": " + c.reason + "."});
+        EXPECT_EQ(TakeMessages(),
+                  std::vector<std::string>{"Cannot open \"" + c.path + "\": " + c.reason + "."});
         EXPECT_TRUE(Same(View()->m_voxels, ones)) << c.path;
         EXPECT_EQ(Caption(), "Dorvane") << c.path;
         EXPECT_EQ(AfxWaitCursorLevel(), 0) << c.path;

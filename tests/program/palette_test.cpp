@@ -9,8 +9,8 @@
 
 namespace {
 
-PIXELFORMATDESCRIPTOR IndexedFormat(BYTE redBits, BYTE redShift, BYTE greenBits, BYTE greenShift, BYTE blueBits,
-                                    BYTE blueShift)
+PIXELFORMATDESCRIPTOR IndexedFormat(BYTE redBits, BYTE redShift, BYTE greenBits, BYTE greenShift,
+                                    BYTE blueBits, BYTE blueShift)
 {
     PIXELFORMATDESCRIPTOR pfd{};
     pfd.nSize = sizeof pfd;
@@ -42,7 +42,8 @@ std::vector<PALETTEENTRY> PaletteFor(const PIXELFORMATDESCRIPTOR& pfd)
     return view->m_palette.Entries();
 }
 
-std::set<int> DifferencesFromComputed(const std::vector<PALETTEENTRY>& entries, const PIXELFORMATDESCRIPTOR& pfd)
+std::set<int> DifferencesFromComputed(const std::vector<PALETTEENTRY>& entries,
+                                      const PIXELFORMATDESCRIPTOR& pfd)
 {
     std::set<int> different;
     for (int i = 0; i < static_cast<int>(entries.size()); ++i) {
@@ -64,8 +65,8 @@ TEST(Palette, ComponentsExpandEachFieldToEightBits)
         UINT bits, shift;
         unsigned char expected;
     } cases[] = {
-        {255, 3, 0, 255}, {255, 3, 3, 255}, {255, 2, 6, 255}, {173, 3, 0, 182}, {173, 3, 3, 182},
-        {173, 2, 6, 170}, {0, 3, 0, 0},     {1, 1, 0, 255},   {2, 2, 0, 170},   {3, 3, 0, 109},
+        {255, 3, 0, 255}, {255, 3, 3, 255}, {255, 2, 6, 255},   {173, 3, 0, 182}, {173, 3, 3, 182},
+        {173, 2, 6, 170}, {0, 3, 0, 0},     {1, 1, 0, 255},     {2, 2, 0, 170},   {3, 3, 0, 109},
         {255, 0, 0, 0},   {255, 4, 0, 0},   {0x1FF, 3, 6, 255},
     };
     for (const auto& c : cases)
@@ -84,7 +85,8 @@ TEST(Palette, TheThreeThreeTwoLayoutTakesTwelveReservedColours)
     const PIXELFORMATDESCRIPTOR pfd = IndexedFormat(3, 0, 3, 3, 2, 6);
     const auto entries = PaletteFor(pfd);
     ASSERT_EQ(entries.size(), 256u);
-    EXPECT_EQ(DifferencesFromComputed(entries, pfd), (std::set<int>{3, 24, 27, 64, 67, 88, 173, 181, 236, 247, 164, 91}));
+    EXPECT_EQ(DifferencesFromComputed(entries, pfd),
+              (std::set<int>{3, 24, 27, 64, 67, 88, 173, 181, 236, 247, 164, 91}));
     const struct {
         int index;
         BYTE r, g, b;
@@ -102,9 +104,8 @@ TEST(Palette, TheThreeThreeTwoLayoutTakesTwelveReservedColours)
 TEST(Palette, OtherLayoutsAreComputedOnly)
 {
     const PIXELFORMATDESCRIPTOR layouts[] = {
-        IndexedFormat(3, 5, 3, 2, 2, 0),  // blue at shift 0
-        IndexedFormat(2, 0, 3, 2, 3, 5),
-        IndexedFormat(4, 0, 3, 4, 0, 7),  // widths 4 and 0 give 0
+        IndexedFormat(3, 5, 3, 2, 2, 0),                                   // blue at shift 0
+        IndexedFormat(2, 0, 3, 2, 3, 5), IndexedFormat(4, 0, 3, 4, 0, 7),  // widths 4 and 0 give 0
     };
     for (const auto& pfd : layouts) {
         const auto entries = PaletteFor(pfd);

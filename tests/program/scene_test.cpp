@@ -53,7 +53,8 @@ Box PredictedBlock(double angleDegrees, int width, int height)
                 const double zr = -x * std::sin(a) + z * std::cos(a) - 5.0;
                 const double px = (f / aspect * xr / -zr + 1.0) / 2.0 * width;
                 const double py = (f * y / -zr + 1.0) / 2.0 * height;
-                box = {std::min(box.left, px), std::max(box.right, px), std::min(box.bottom, py), std::max(box.top, py)};
+                box = {std::min(box.left, px), std::max(box.right, px), std::min(box.bottom, py),
+                       std::max(box.top, py)};
             }
     return box;
 }
@@ -148,7 +149,8 @@ TEST(Scene, TheAxisCellTurnsInPlace)
     View()->m_voxels[VoxelGrid::Index(32, 64, 64)] = 1;
     const Box first = LitBox(DrawAt(0.0f));
     const Box turned = LitBox(DrawAt(90.0f));
-    const double firstCentre = (first.left + first.right) / 2, turnedCentre = (turned.left + turned.right) / 2;
+    const double firstCentre = (first.left + first.right) / 2,
+                 turnedCentre = (turned.left + turned.right) / 2;
     EXPECT_NEAR(firstCentre, turnedCentre, 1.0);
 }
 

@@ -72,7 +72,8 @@ TEST(Shell, CaptionIsTheProgramsName)
 
 TEST(Shell, TheWindowOffersTheIconAtEveryThemeSize)
 {
-    const std::vector<std::pair<int, int>> expected = {{16, 16}, {32, 32}, {48, 48}, {64, 64}, {128, 128}, {256, 256}};
+    const std::vector<std::pair<int, int>> expected = {{16, 16}, {32, 32},   {48, 48},
+                                                       {64, 64}, {128, 128}, {256, 256}};
     std::vector<std::pair<int, int>> sizes = AfxTestWindowIconSizes(MainFrame()->m_hWnd);
     std::sort(sizes.begin(), sizes.end());
     EXPECT_EQ(sizes, expected);
@@ -90,7 +91,8 @@ TEST(Shell, MenuIsExactlyTheTable)
 
 TEST(Shell, EveryMenuCommandIsAvailableAndTheChecksFollowTheirState)
 {
-    for (UINT id : {ID_FILE_OPEN, UINT(ID_FILE_PLAY), ID_APP_EXIT, UINT(ID_CONTROL), ID_VIEW_TOOLBAR, ID_APP_ABOUT})
+    for (UINT id :
+         {ID_FILE_OPEN, UINT(ID_FILE_PLAY), ID_APP_EXIT, UINT(ID_CONTROL), ID_VIEW_TOOLBAR, ID_APP_ABOUT})
         EXPECT_FALSE(MenuState(id) & MF_GRAYED) << id;
     EXPECT_TRUE(MenuState(ID_VIEW_TOOLBAR) & MF_CHECKED);
     EXPECT_FALSE(MenuState(ID_FILE_PLAY) & MF_CHECKED);
@@ -213,8 +215,10 @@ TEST(Shell, TheCopyrightAgreesWithTheLicence)
     } cases[] = {{"About box", aboutLine}, {"version block", legalCopyright}};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.where);
-        EXPECT_NE(c.text.find(holders), std::string::npos) << "\"" << c.text << "\" does not name " << holders;
-        const bool marked = c.text.find("\xC2\xA9") != std::string::npos || c.text.find("Copyright") != std::string::npos;
+        EXPECT_NE(c.text.find(holders), std::string::npos)
+            << "\"" << c.text << "\" does not name " << holders;
+        const bool marked =
+            c.text.find("\xC2\xA9") != std::string::npos || c.text.find("Copyright") != std::string::npos;
         EXPECT_TRUE(marked) << "\"" << c.text << "\" is not marked as a copyright notice";
     }
 }

@@ -12,115 +12,119 @@ namespace {
 constexpr double kPi = 3.14159265358979323846;
 constexpr std::size_t kCellsPerLayer = 128 * 128;
 
-std::size_t Occupied(const std::vector<unsigned char>& bytes) {
-  return std::size_t(std::count(bytes.begin(), bytes.end(), 1));
+std::size_t Occupied(const std::vector<unsigned char>& bytes)
+{
+    return std::size_t(std::count(bytes.begin(), bytes.end(), 1));
 }
 
 // Byte at a cell given relative to the centre: x along columns, y up, z along rows.
-unsigned char At(const std::vector<unsigned char>& bytes, int x, int y, int z) {
-  return bytes[std::size_t(32 - y) * kCellsPerLayer + std::size_t(64 + z) * 128 +
-               std::size_t(64 + x)];
+unsigned char At(const std::vector<unsigned char>& bytes, int x, int y, int z)
+{
+    return bytes[std::size_t(32 - y) * kCellsPerLayer + std::size_t(64 + z) * 128 + std::size_t(64 + x)];
 }
 
 struct NamedShape {
-  const char* name;
-  std::function<std::vector<unsigned char>()> make;
+    const char* name;
+    std::function<std::vector<unsigned char>()> make;
 };
 
 const NamedShape kAllShapes[] = {
-    {"sphere", volumes::Sphere},
-    {"shell", volumes::HollowShell},
-    {"torus", volumes::Torus},
-    {"block", volumes::FullBlock},
-    {"empty", volumes::Empty},
-    {"cell", volumes::SingleCellOnAxis},
-    {"column", volumes::AxisColumn},
-    {"noise", [] { return volumes::Noise(0.3, 5); }},
+    {"sphere", volumes::Sphere},     {"shell", volumes::HollowShell},
+    {"torus", volumes::Torus},       {"block", volumes::FullBlock},
+    {"empty", volumes::Empty},       {"cell", volumes::SingleCellOnAxis},
+    {"column", volumes::AxisColumn}, {"noise", [] { return volumes::Noise(0.3, 5); }},
 };
 
-TEST(VolumeShapes, EveryShapeIsAFullGridOfZerosAndOnes) {
-  for (const NamedShape& shape : kAllShapes) {
-    SCOPED_TRACE(shape.name);
-    const auto bytes = shape.make();
-    ASSERT_EQ(bytes.size(), 1048576u);
-    EXPECT_TRUE(std::all_of(bytes.begin(), bytes.end(), [](unsigned char b) { return b <= 1; }));
-  }
+TEST(VolumeShapes, EveryShapeIsAFullGridOfZerosAndOnes)
+{
+    for (const NamedShape& shape : kAllShapes) {
+        SCOPED_TRACE(shape.name);
+        const auto bytes = shape.make();
+        ASSERT_EQ(bytes.size(), 1048576u);
+        EXPECT_TRUE(std::all_of(bytes.begin(), bytes.end(), [](unsigned char b) { return b <= 1; }));
+    }
 }
 
-TEST(VolumeShapes, ShapeByNameMatchesTheNamedFunction) {
-  for (const NamedShape& shape : kAllShapes) {
-    SCOPED_TRACE(shape.name);
-    const auto by_name = volumes::ShapeByName(shape.name, 0.3, 5);
-    ASSERT_TRUE(by_name.has_value());
-    EXPECT_TRUE(*by_name == shape.make());
-  }
-  for (const char* unknown : {"", "Sphere", "cube", "noise "}) {
-    EXPECT_FALSE(volumes::ShapeByName(unknown, 0.5, 1).has_value()) << unknown;
-  }
+TEST(VolumeShapes, ShapeByNameMatchesTheNamedFunction)
+{
+    for (const NamedShape& shape : kAllShapes) {
+        SCOPED_TRACE(shape.name);
+        const auto by_name = volumes::ShapeByName(shape.name, 0.3, 5);
+        ASSERT_TRUE(by_name.has_value());
+        EXPECT_TRUE(*by_name == shape.make());
+    }
+    for (const char* unknown : {"", "Sphere", "cube", "noise "}) {
+        EXPECT_FALSE(volumes::ShapeByName(unknown, 0.5, 1).has_value()) << unknown;
+    }
 }
 
-TEST(VolumeShapes, SingleCellSitsOnTheAxisAtTheMiddleLayer) {
-  const auto bytes = volumes::SingleCellOnAxis();
-  EXPECT_EQ(Occupied(bytes), 1u);
-  EXPECT_EQ(bytes[32 * 16384 + 64 * 128 + 64], 1);
+TEST(VolumeShapes, SingleCellSitsOnTheAxisAtTheMiddleLayer)
+{
+    const auto bytes = volumes::SingleCellOnAxis();
+    EXPECT_EQ(Occupied(bytes), 1u);
+    EXPECT_EQ(bytes[32 * 16384 + 64 * 128 + 64], 1);
 }
 
-TEST(VolumeShapes, ColumnStandsOnTheAxisInEveryLayer) {
-  const auto bytes = volumes::AxisColumn();
-  EXPECT_EQ(Occupied(bytes), 64u);
-  for (int layer = 0; layer < 64; ++layer) EXPECT_EQ(bytes[layer * 16384 + 64 * 128 + 64], 1) << layer;
+TEST(VolumeShapes, ColumnStandsOnTheAxisInEveryLayer)
+{
+    const auto bytes = volumes::AxisColumn();
+    EXPECT_EQ(Occupied(bytes), 64u);
+    for (int layer = 0; layer < 64; ++layer)
+        EXPECT_EQ(bytes[layer * 16384 + 64 * 128 + 64], 1) << layer;
 }
 
-TEST(VolumeShapes, BlockAndEmptyAreUniform) {
-  EXPECT_EQ(Occupied(volumes::FullBlock()), 1048576u);
-  EXPECT_EQ(Occupied(volumes::Empty()), 0u);
+TEST(VolumeShapes, BlockAndEmptyAreUniform)
+{
+    EXPECT_EQ(Occupied(volumes::FullBlock()), 1048576u);
+    EXPECT_EQ(Occupied(volumes::Empty()), 0u);
 }
 
 struct SolidCase {
-  const char* name;
-  std::function<std::vector<unsigned char>()> make;
-  double expected_volume;
+    const char* name;
+    std::function<std::vector<unsigned char>()> make;
+    double expected_volume;
 };
 
 const SolidCase kSolids[] = {
-    {"sphere", volumes::Sphere, 4.0 / 3.0 * kPi * std::pow(30.0, 3)},
-    {"shell", volumes::HollowShell, 4.0 / 3.0 * kPi * (std::pow(30.0, 3) - std::pow(28.0, 3))},
-    {"torus", volumes::Torus, 2.0 * kPi * kPi * 40.0 * 12.0 * 12.0},
+    {"sphere", volumes::Sphere, 4.0 / 3.0 * kPi* std::pow(30.0, 3)},
+    {"shell", volumes::HollowShell, 4.0 / 3.0 * kPi*(std::pow(30.0, 3) - std::pow(28.0, 3))},
+    {"torus", volumes::Torus, 2.0 * kPi* kPi * 40.0 * 12.0 * 12.0},
 };
 
-TEST(VolumeShapes, SolidsHaveTheirGeometricVolume) {
-  for (const SolidCase& solid : kSolids) {
-    SCOPED_TRACE(solid.name);
-    EXPECT_NEAR(double(Occupied(solid.make())), solid.expected_volume,
-                0.04 * solid.expected_volume);
-  }
+TEST(VolumeShapes, SolidsHaveTheirGeometricVolume)
+{
+    for (const SolidCase& solid : kSolids) {
+        SCOPED_TRACE(solid.name);
+        EXPECT_NEAR(double(Occupied(solid.make())), solid.expected_volume, 0.04 * solid.expected_volume);
+    }
 }
 
 // The viewer spins volumes about the vertical axis; these must look the same from every
 // side and be mirror images top to bottom, or they wobble.
-TEST(VolumeShapes, SolidsAreSymmetricAboutTheRotationAxis) {
-  for (const SolidCase& solid : kSolids) {
-    SCOPED_TRACE(solid.name);
-    const auto bytes = solid.make();
-    std::size_t mismatches = 0;
-    for (int y = -31; y <= 31; ++y) {
-      for (int z = -63; z <= 63; ++z) {
-        for (int x = -63; x <= 63; ++x) {
-          const unsigned char cell = At(bytes, x, y, z);
-          mismatches += cell != At(bytes, z, y, -x);  // quarter turn
-          mismatches += cell != At(bytes, x, -y, z);  // upside down
+TEST(VolumeShapes, SolidsAreSymmetricAboutTheRotationAxis)
+{
+    for (const SolidCase& solid : kSolids) {
+        SCOPED_TRACE(solid.name);
+        const auto bytes = solid.make();
+        std::size_t mismatches = 0;
+        for (int y = -31; y <= 31; ++y) {
+            for (int z = -63; z <= 63; ++z) {
+                for (int x = -63; x <= 63; ++x) {
+                    const unsigned char cell = At(bytes, x, y, z);
+                    mismatches += cell != At(bytes, z, y, -x);  // quarter turn
+                    mismatches += cell != At(bytes, x, -y, z);  // upside down
+                }
+            }
         }
-      }
+        EXPECT_EQ(mismatches, 0u);
     }
-    EXPECT_EQ(mismatches, 0u);
-  }
 }
 
 struct Probe {
-  const char* what;
-  std::function<std::vector<unsigned char>()> make;
-  int x, y, z;
-  unsigned char expected;
+    const char* what;
+    std::function<std::vector<unsigned char>()> make;
+    int x, y, z;
+    unsigned char expected;
 };
 
 const Probe kProbes[] = {
@@ -142,37 +146,41 @@ const Probe kProbes[] = {
     {"outside torus", volumes::Torus, 53, 0, 0, 0},
 };
 
-TEST(VolumeShapes, CellsInsideAndOutsideTheSurfaces) {
-  for (const Probe& probe : kProbes) {
-    EXPECT_EQ(At(probe.make(), probe.x, probe.y, probe.z), probe.expected) << probe.what;
-  }
-}
-
-TEST(VolumeNoise, OccupiedFractionFollowsDensityInEveryLayer) {
-  for (const double density : {0.0, 0.1, 0.5, 1.0}) {
-    SCOPED_TRACE(density);
-    const auto bytes = volumes::Noise(density, 42);
-    EXPECT_NEAR(double(Occupied(bytes)) / 1048576.0, density, 0.005);
-    // A weak generator shows up as layers far off the average.
-    for (int layer = 0; layer < 64; ++layer) {
-      const auto begin = bytes.begin() + std::ptrdiff_t(layer * kCellsPerLayer);
-      const auto ones = std::count(begin, begin + std::ptrdiff_t(kCellsPerLayer), 1);
-      ASSERT_NEAR(double(ones) / kCellsPerLayer, density, 0.02) << "layer " << layer;
+TEST(VolumeShapes, CellsInsideAndOutsideTheSurfaces)
+{
+    for (const Probe& probe : kProbes) {
+        EXPECT_EQ(At(probe.make(), probe.x, probe.y, probe.z), probe.expected) << probe.what;
     }
-  }
 }
 
-TEST(VolumeNoise, SeedDecidesTheBytes) {
-  EXPECT_TRUE(volumes::Noise(0.5, 7) == volumes::Noise(0.5, 7));
-  EXPECT_FALSE(volumes::Noise(0.5, 7) == volumes::Noise(0.5, 8));
-  EXPECT_FALSE(volumes::Noise(0.5, 0) == volumes::Noise(0.5, 1));
+TEST(VolumeNoise, OccupiedFractionFollowsDensityInEveryLayer)
+{
+    for (const double density : {0.0, 0.1, 0.5, 1.0}) {
+        SCOPED_TRACE(density);
+        const auto bytes = volumes::Noise(density, 42);
+        EXPECT_NEAR(double(Occupied(bytes)) / 1048576.0, density, 0.005);
+        // A weak generator shows up as layers far off the average.
+        for (int layer = 0; layer < 64; ++layer) {
+            const auto begin = bytes.begin() + std::ptrdiff_t(layer * kCellsPerLayer);
+            const auto ones = std::count(begin, begin + std::ptrdiff_t(kCellsPerLayer), 1);
+            ASSERT_NEAR(double(ones) / kCellsPerLayer, density, 0.02) << "layer " << layer;
+        }
+    }
+}
+
+TEST(VolumeNoise, SeedDecidesTheBytes)
+{
+    EXPECT_TRUE(volumes::Noise(0.5, 7) == volumes::Noise(0.5, 7));
+    EXPECT_FALSE(volumes::Noise(0.5, 7) == volumes::Noise(0.5, 8));
+    EXPECT_FALSE(volumes::Noise(0.5, 0) == volumes::Noise(0.5, 1));
 }
 
 // Pins the generator: sample files made from a seed must not change between builds.
-TEST(VolumeNoise, FirstCellsOfAKnownSeedStayTheSame) {
-  const auto bytes = volumes::Noise(0.5, 1);
-  const std::vector<unsigned char> first(bytes.begin(), bytes.begin() + 16);
-  EXPECT_EQ(first, (std::vector<unsigned char>{0, 0, 0, 1, 1, 0, 0, 0, 1, 0, 1, 0, 1, 0, 1, 1}));
+TEST(VolumeNoise, FirstCellsOfAKnownSeedStayTheSame)
+{
+    const auto bytes = volumes::Noise(0.5, 1);
+    const std::vector<unsigned char> first(bytes.begin(), bytes.begin() + 16);
+    EXPECT_EQ(first, (std::vector<unsigned char>{0, 0, 0, 1, 1, 0, 0, 0, 1, 0, 1, 0, 1, 0, 1, 1}));
 }
 
 }  // namespace

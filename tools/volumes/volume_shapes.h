@@ -25,8 +25,9 @@ inline constexpr int kShellThickness = 2;
 inline constexpr int kTorusMajorRadius = 40;
 inline constexpr int kTorusMinorRadius = 12;
 
-inline constexpr std::size_t CellIndex(int layer, int row, int column) {
-  return std::size_t(layer) * kRows * kColumns + std::size_t(row) * kColumns + std::size_t(column);
+inline constexpr std::size_t CellIndex(int layer, int row, int column)
+{
+    return std::size_t(layer) * kRows * kColumns + std::size_t(row) * kColumns + std::size_t(column);
 }
 
 std::vector<unsigned char> Sphere();
@@ -44,13 +45,11 @@ std::vector<unsigned char> Noise(double density, unsigned seed);
 
 // Names: sphere, shell, torus, block, empty, cell, column, noise. `density` and `seed` are used by
 // noise only. Unknown names give nullopt.
-std::optional<std::vector<unsigned char>> ShapeByName(const std::string& name, double density,
-                                                      unsigned seed);
+std::optional<std::vector<unsigned char>> ShapeByName(const std::string& name, double density, unsigned seed);
 
 // Writes through a temporary file in the same directory and renames it into place, so a
 // viewer watching `path` never sees a half-written file. Any size is accepted so that
 // deliberately truncated files can be produced too.
-bool WriteVolume(const std::string& path, const std::vector<unsigned char>& bytes,
-                 std::string* error);
+bool WriteVolume(const std::string& path, const std::vector<unsigned char>& bytes, std::string* error);
 
 }  // namespace volumes

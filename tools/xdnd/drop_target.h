@@ -8,10 +8,10 @@
 namespace xdnd {
 
 struct DropTarget {
-  Window window = None;  // the window carrying XdndAware
-  int version = 0;       // protocol version it advertises
-  int root_x = 0;        // drop point, in root window coordinates
-  int root_y = 0;
+    Window window = None;  // the window carrying XdndAware
+    int version = 0;       // protocol version it advertises
+    int root_x = 0;        // drop point, in root window coordinates
+    int root_y = 0;
 };
 
 // Picks the XdndAware window for a drop at the centre of `window`: the window itself or
