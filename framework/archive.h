@@ -14,7 +14,6 @@ public:
     CArchive(CFile* pFile, UINT nMode, int nBufSize = 4096);
 
     BOOL IsStoring() const { return m_nMode == store; }
-    BOOL IsLoading() const { return m_nMode == load; }
 
     CArchive& operator>>(BYTE& b)
     {

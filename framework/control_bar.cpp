@@ -4,14 +4,11 @@
 #include "frame_wnd.h"
 #include "native_ids.h"
 #include "update_event_cmd_ui.h"
-#include "resources.h"
+#include "resource_image.h"
 
 #include "platform/native_window.h"
 
 #include <wx/aui/auibar.h>
-#include <wx/image.h>
-#include <wx/log.h>
-#include <wx/mstream.h>
 
 IMPLEMENT_DYNAMIC(CControlBar, CWnd)
 IMPLEMENT_DYNAMIC(CToolBar, CControlBar)
@@ -61,15 +58,14 @@ BOOL CToolBar::Create(CWnd* pParentWnd, DWORD dwStyle, UINT nID)
     return CWnd::Create(nullptr, nullptr, dwStyle & 0xFFFF0000, CRect(), pParentWnd, nID);
 }
 
-HWND CToolBar::CreateNativeWindow(CREATESTRUCT&, CWnd* pParentWnd)
+HWND CToolBar::CreateNativeWindow(const CREATESTRUCT& cs)
 {
-    wxWindow* parent = pParentWnd != nullptr ? NativeWindow(pParentWnd->m_hWnd) : nullptr;
-    if (parent == nullptr)
+    if (cs.hwndParent == nullptr)
         return nullptr;
-    auto* toolbar = new wxAuiToolBar(parent, wxID_ANY, wxDefaultPosition, wxDefaultSize,
+    auto* toolbar = new wxAuiToolBar(NativeWindow(cs.hwndParent), wxID_ANY, wxDefaultPosition, wxDefaultSize,
                                      wxAUI_TB_DEFAULT_STYLE | wxAUI_TB_GRIPPER);
     HWND hWnd = WindowHandle(toolbar);
-    HWND hWndFrame = pParentWnd->m_hWnd;
+    HWND hWndFrame = cs.hwndParent;
     // Buttons report to the frame wherever the bar is, docked or floating.
     toolbar->Bind(wxEVT_TOOL, [hWndFrame](wxCommandEvent& event) {
         if (auto* pFrame = dynamic_cast<CFrameWnd*>(FromHandle(hWndFrame)))
@@ -95,16 +91,10 @@ BOOL CToolBar::LoadBitmap(UINT nIDResource)
 {
     const auto& bitmaps = AfxResources().bitmaps;
     auto it = bitmaps.find(nIDResource);
-    if (it == bitmaps.end() || it->second.data == nullptr || it->second.size == 0)
+    if (it == bitmaps.end())
         return FALSE;
-    wxMemoryInputStream stream(it->second.data, it->second.size);
-    wxImage strip;
-    {
-        wxLogNull quiet;  // an unreadable bitmap is reported by the result, not a dialog
-        if (!strip.LoadFile(stream, wxBITMAP_TYPE_BMP))
-            return FALSE;
-    }
-    if (strip.GetWidth() < kImageWidth || strip.GetHeight() < 1)
+    wxImage strip = ResourceImage(it->second, wxBITMAP_TYPE_BMP);
+    if (!strip.IsOk() || strip.GetWidth() < kImageWidth || strip.GetHeight() < 1)
         return FALSE;
     // Light grey is the button face: it shows through.
     strip.SetMaskColour(192, 192, 192);

@@ -37,7 +37,6 @@ public:
     // One button per id, each taking the next image; tooltips come from the ids' strings.
     BOOL SetButtons(const UINT* lpIDArray, int nIDCount);
     void SetBarStyle(DWORD dwStyle) override;
-    HWND CreateNativeWindow(CREATESTRUCT& cs, CWnd* pParentWnd) override;
 
     int GetButtonCount() const { return static_cast<int>(m_buttons.size()); }
     UINT GetItemID(int nIndex) const { return m_buttons.at(static_cast<std::size_t>(nIndex)); }
@@ -45,6 +44,9 @@ public:
     CString GetButtonTip(int nIndex) const;
     // Whether a button shows pressed, as a checked command's does.
     BOOL IsButtonChecked(int nIndex) const;
+
+protected:
+    HWND CreateNativeWindow(const CREATESTRUCT& cs) override;
 
 private:
     void ApplyTooltips();

@@ -13,9 +13,7 @@ void AfxSetTraceSink(AfxTraceSink sink);
 #ifdef _DEBUG
 #define TRACE(...) AfxTrace(__VA_ARGS__)
 #define ASSERT(expr) ((expr) ? (void)0 : AfxAssertFailed(#expr, __FILE__, __LINE__))
-#define VERIFY(expr) ASSERT(expr)
 #else
 #define TRACE(...) ((void)0)
 #define ASSERT(expr) ((void)0)
-#define VERIFY(expr) ((void)(expr))
 #endif

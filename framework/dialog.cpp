@@ -1,16 +1,12 @@
 #include "dialog.h"
 
-#include "resources.h"
+#include "resource_image.h"
 
 #include "platform/native_window.h"
 
 #include <wx/button.h>
 #include <wx/dialog.h>
 #include <wx/fontenum.h>
-#include <wx/icon.h>
-#include <wx/image.h>
-#include <wx/log.h>
-#include <wx/mstream.h>
 #include <wx/settings.h>
 #include <wx/slider.h>
 #include <wx/statbmp.h>
@@ -38,14 +34,8 @@ wxBitmap IconBitmap(UINT nIDIcon)
 {
     const auto& icons = AfxResources().icons;
     auto it = icons.find(nIDIcon);
-    if (it == icons.end() || it->second.data == nullptr)
-        return wxBitmap();
-    if (wxImage::FindHandler(wxBITMAP_TYPE_ICO) == nullptr)
-        wxImage::AddHandler(new wxICOHandler);
-    wxLogNull quiet;
-    wxMemoryInputStream stream(it->second.data, it->second.size);
-    wxImage image;
-    return image.LoadFile(stream, wxBITMAP_TYPE_ICO) ? wxBitmap(image) : wxBitmap();
+    const wxImage image = it != icons.end() ? ResourceImage(it->second, wxBITMAP_TYPE_ICO) : wxImage();
+    return image.IsOk() ? wxBitmap(image) : wxBitmap();
 }
 
 void AddControl(wxDialog* dialog, const AfxDialogItem& item)
@@ -92,16 +82,15 @@ CDialog::~CDialog()
         DestroyWindow();
 }
 
-HWND CDialog::CreateNativeWindow(CREATESTRUCT&, CWnd* pParentWnd)
+HWND CDialog::CreateNativeWindow(const CREATESTRUCT& cs)
 {
     const auto& dialogs = AfxResources().dialogs;
     auto found = dialogs.find(m_nIDTemplateInUse);
     if (found == dialogs.end())
         return nullptr;
     const AfxDialogTemplate& layout = found->second;
-    wxWindow* parent = pParentWnd != nullptr ? NativeWindow(pParentWnd->m_hWnd) : nullptr;
-    auto* dialog = new wxDialog(parent, wxID_ANY, wxString::FromUTF8(layout.caption), wxDefaultPosition,
-                                wxDefaultSize, wxCAPTION | wxSYSTEM_MENU | wxCLOSE_BOX);
+    auto* dialog = new wxDialog(NativeWindow(cs.hwndParent), wxID_ANY, wxString::FromUTF8(layout.caption),
+                                wxDefaultPosition, wxDefaultSize, wxCAPTION | wxSYSTEM_MENU | wxCLOSE_BOX);
     // Dialog units follow the dialog's font, so the font comes first.
     dialog->SetFont(DialogFont(layout));
     dialog->SetClientSize(dialog->ConvertDialogToPixels(wxSize(layout.cx, layout.cy)));

@@ -33,7 +33,7 @@ public:
 
 protected:
     virtual void DoDataExchange(CDataExchange* pDX);
-    HWND CreateNativeWindow(CREATESTRUCT& cs, CWnd* pParentWnd) override;
+    HWND CreateNativeWindow(const CREATESTRUCT& cs) override;
 
     UINT m_nIDHelp;
     CWnd* m_pParentWnd;

@@ -39,7 +39,6 @@ CFrameWnd* CDocTemplate::CreateNewFrame(CDocument* pDoc)
     CCreateContext context;
     context.m_pNewViewClass = m_pViewClass;
     context.m_pCurrentDoc = pDoc;
-    context.m_pNewDocTemplate = this;
     CObject* pObject = m_pFrameClass != nullptr ? m_pFrameClass->CreateObject() : nullptr;
     auto* pFrame = dynamic_cast<CFrameWnd*>(pObject);
     if (pFrame == nullptr) {
@@ -49,11 +48,6 @@ CFrameWnd* CDocTemplate::CreateNewFrame(CDocument* pDoc)
     if (!pFrame->LoadFrame(m_nIDResource, WS_OVERLAPPEDWINDOW | FWS_ADDTOTITLE, nullptr, &context))
         return nullptr;  // the frame deleted itself with its window
     return pFrame;
-}
-
-void CDocTemplate::InitialUpdateFrame(CFrameWnd* pFrame, CDocument* pDoc, BOOL bMakeVisible)
-{
-    pFrame->InitialUpdateFrame(pDoc, bMakeVisible);
 }
 
 CSingleDocTemplate::CSingleDocTemplate(UINT nIDResource, const CRuntimeClass* pDocClass,
@@ -133,6 +127,6 @@ CDocument* CSingleDocTemplate::OpenDocumentFile(LPCSTR lpszPathName, BOOL bMakeV
     CWinApp* app = AfxGetApp();
     if (created && app != nullptr && app->m_pMainWnd == nullptr)
         app->m_pMainWnd = pFrame;
-    InitialUpdateFrame(pFrame, pDocument, bMakeVisible);
+    pFrame->InitialUpdateFrame(pDocument, bMakeVisible);
     return pDocument;
 }

@@ -19,8 +19,6 @@ public:
 
     CDocument* CreateNewDocument();
     CFrameWnd* CreateNewFrame(CDocument* pDoc);
-    void InitialUpdateFrame(CFrameWnd* pFrame, CDocument* pDoc, BOOL bMakeVisible = TRUE);
-    UINT GetResourceID() const { return m_nIDResource; }
 
 protected:
     CDocTemplate(UINT nIDResource, const CRuntimeClass* pDocClass, const CRuntimeClass* pFrameClass,
@@ -43,7 +41,6 @@ public:
     CDocument* OpenDocumentFile(LPCSTR lpszPathName, BOOL bMakeVisible = TRUE) override;
     void AddDocument(CDocument* pDoc) override;
     void RemoveDocument(CDocument* pDoc) override;
-    CDocument* GetOnlyDocument() const { return m_pOnlyDoc; }
 
 private:
     CDocument* m_pOnlyDoc = nullptr;

@@ -24,8 +24,6 @@ CDocument::~CDocument()
 BOOL CDocument::OnNewDocument()
 {
     DeleteContents();
-    m_strPathName = CString();
-    SetModifiedFlag(FALSE);
     return TRUE;
 }
 
@@ -50,7 +48,6 @@ BOOL CDocument::OnOpenDocument(LPCSTR lpszPathName)
         ReportSaveLoadException(lpszPathName, failure, FALSE);
         return FALSE;
     }
-    SetModifiedFlag(FALSE);
     return TRUE;
 }
 
@@ -89,8 +86,7 @@ void CDocument::SetTitle(LPCSTR lpszTitle)
 
 void CDocument::SetPathName(LPCSTR lpszPathName, BOOL bAddToMRU)
 {
-    m_strPathName = lpszPathName;
-    const std::string path = m_strPathName.str();
+    const std::string path = lpszPathName;
     SetTitle(path.substr(path.find_last_of('/') + 1).c_str());
     if (bAddToMRU && AfxGetApp() != nullptr)
         AfxGetApp()->AddToRecentFileList(lpszPathName);

@@ -28,15 +28,11 @@ public:
 
     const CString& GetTitle() const { return m_strTitle; }
     virtual void SetTitle(LPCSTR lpszTitle);
-    const CString& GetPathName() const { return m_strPathName; }
     virtual void SetPathName(LPCSTR lpszPathName, BOOL bAddToMRU = TRUE);
-    BOOL IsModified() const { return m_bModified; }
-    void SetModifiedFlag(BOOL bModified = TRUE) { m_bModified = bModified; }
 
     void AddView(CView* pView);
     void RemoveView(CView* pView);
     const std::vector<CView*>& GetViews() const { return m_viewList; }
-    CDocTemplate* GetDocTemplate() const { return m_pDocTemplate; }
 
     BOOL m_bAutoDelete = TRUE;
     CDocTemplate* m_pDocTemplate = nullptr;
@@ -48,7 +44,5 @@ protected:
 
 private:
     CString m_strTitle;
-    CString m_strPathName;
-    BOOL m_bModified = FALSE;
     std::vector<CView*> m_viewList;
 };

@@ -35,8 +35,6 @@ public:
     {
     }
     CString GetErrorMessage() const override;
-    // The reason alone, without the file's name.
-    CString GetReason() const;
 };
 
 class CArchiveException : public CException {

@@ -34,31 +34,32 @@ CFileException::Cause CauseOf(int error)
     }
 }
 
-}  // namespace
-
-CString CFileException::GetReason() const
+// The reason alone, without the file's name.
+std::string Reason(CFileException::Cause cause, int osError)
 {
-    switch (m_cause) {
-    case fileNotFound:
+    switch (cause) {
+    case CFileException::fileNotFound:
         return "there is no such file";
-    case accessDenied:
+    case CFileException::accessDenied:
         return "permission to read it is denied";
-    case isADirectory:
+    case CFileException::isADirectory:
         return "it is a folder, not a file";
-    case notARegularFile:
+    case CFileException::notARegularFile:
         return "it is not a regular file (a pipe, a device or a socket)";
-    case badPath:
+    case CFileException::badPath:
         return "the path is too long or loops";
-    case readError:
-        return CString(std::string("it could not be read: ") + std::strerror(m_lOsError));
+    case CFileException::readError:
+        return std::string("it could not be read: ") + std::strerror(osError);
     default:
-        return CString(std::strerror(m_lOsError));
+        return std::strerror(osError);
     }
 }
 
+}  // namespace
+
 CString CFileException::GetErrorMessage() const
 {
-    return CString("Cannot open \"" + m_strFileName.str() + "\": " + GetReason().str() + ".");
+    return CString("Cannot open \"" + m_strFileName.str() + "\": " + Reason(m_cause, m_lOsError) + ".");
 }
 
 CString CArchiveException::GetErrorMessage() const

@@ -5,7 +5,7 @@
 #include "update_event_cmd_ui.h"
 #include "dock_site.h"
 #include "document.h"
-#include "resources.h"
+#include "resource_image.h"
 #include "view.h"
 #include "win_app.h"
 
@@ -14,19 +14,13 @@
 #include <wx/accel.h>
 #include <wx/frame.h>
 #include <wx/iconbndl.h>
-#include <wx/image.h>
-#include <wx/imagpng.h>
-#include <wx/log.h>
 #include <wx/menu.h>
-#include <wx/mstream.h>
 
 IMPLEMENT_DYNCREATE(CFrameWnd, CWnd)
 
 BEGIN_MESSAGE_MAP(CFrameWnd, CWnd)
     ON_WM_CREATE()
     ON_WM_CLOSE()
-    ON_WM_PALETTECHANGED()
-    ON_WM_QUERYNEWPALETTE()
     ON_COMMAND(ID_VIEW_TOOLBAR, OnViewToolbar)
     ON_UPDATE_COMMAND_UI(ID_VIEW_TOOLBAR, OnUpdateViewToolbar)
 END_MESSAGE_MAP()
@@ -74,18 +68,14 @@ wxAcceleratorTable LoadAccelerators(UINT nIDResource)
 // that cannot be read is left out without a word: the window is still usable.
 wxIconBundle LoadIconSet(UINT nIDResource)
 {
-    wxLogNull quiet;
     wxIconBundle icons;
     const auto& sets = AfxResources().iconSets;
     auto it = sets.find(nIDResource);
     if (it == sets.end())
         return icons;
-    if (wxImage::FindHandler(wxBITMAP_TYPE_PNG) == nullptr)
-        wxImage::AddHandler(new wxPNGHandler);
     for (const AfxBytes& png : it->second) {
-        wxMemoryInputStream stream(png.data, png.size);
-        wxImage image;
-        if (png.data != nullptr && image.LoadFile(stream, wxBITMAP_TYPE_PNG)) {
+        const wxImage image = ResourceImage(png, wxBITMAP_TYPE_PNG);
+        if (image.IsOk()) {
             wxIcon icon;
             icon.CopyFromBitmap(wxBitmap(image));
             icons.AddIcon(icon);
@@ -103,24 +93,16 @@ CFrameWnd::~CFrameWnd() = default;
 BOOL CFrameWnd::LoadFrame(UINT nIDResource, DWORD dwDefaultStyle, CWnd* pParentWnd, CCreateContext* pContext)
 {
     m_nIDResource = nIDResource;
-    m_pCreateContext = pContext;
     const std::string title = AfxExtractSubString(AfxLoadString(nIDResource), 0);
     const CRect rect(0, 0, 800, 600);
-    if (!Create(nullptr, title.c_str(), dwDefaultStyle, rect, pParentWnd, 0, pContext))
-        return FALSE;  // the frame object is gone with its window
-    m_pCreateContext = nullptr;
-    return TRUE;
+    // On failure the frame object is gone with its window.
+    return Create(nullptr, title.c_str(), dwDefaultStyle, rect, pParentWnd, 0, pContext);
 }
 
-BOOL CFrameWnd::PreCreateWindow(CREATESTRUCT& cs)
+HWND CFrameWnd::CreateNativeWindow(const CREATESTRUCT& cs)
 {
-    return CWnd::PreCreateWindow(cs);
-}
-
-HWND CFrameWnd::CreateNativeWindow(CREATESTRUCT& cs, CWnd* pParentWnd)
-{
-    wxWindow* parent = pParentWnd != nullptr ? NativeWindow(pParentWnd->m_hWnd) : nullptr;
-    auto* frame = new wxFrame(parent, wxID_ANY, wxEmptyString, wxDefaultPosition, wxSize(cs.cx, cs.cy));
+    auto* frame = new wxFrame(NativeWindow(cs.hwndParent), wxID_ANY, wxEmptyString, wxDefaultPosition,
+                              wxSize(cs.cx, cs.cy));
     frame->SetAcceleratorTable(LoadAccelerators(m_nIDResource));
     const wxIconBundle icons = LoadIconSet(m_nIDResource);
     if (!icons.IsEmpty())
@@ -370,16 +352,6 @@ void CFrameWnd::OnClose()
         pDoc->OnCloseDocument();  // destroys this frame
     else
         DestroyWindow();
-}
-
-void CFrameWnd::OnPaletteChanged(CWnd* pFocusWnd)
-{
-    CWnd::OnPaletteChanged(pFocusWnd);
-}
-
-BOOL CFrameWnd::OnQueryNewPalette()
-{
-    return CWnd::OnQueryNewPalette();
 }
 
 void CFrameWnd::PostNcDestroy()

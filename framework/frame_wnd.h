@@ -8,7 +8,6 @@
 #include <memory>
 
 class CControlBar;
-class CDocTemplate;
 class CDocument;
 class CView;
 struct DockSite;
@@ -17,7 +16,6 @@ struct DockSite;
 struct CCreateContext {
     const CRuntimeClass* m_pNewViewClass = nullptr;
     CDocument* m_pCurrentDoc = nullptr;
-    CDocTemplate* m_pNewDocTemplate = nullptr;
 };
 
 constexpr DWORD FWS_ADDTOTITLE = 0x00008000;
@@ -43,8 +41,6 @@ public:
 
     virtual BOOL LoadFrame(UINT nIDResource, DWORD dwDefaultStyle, CWnd* pParentWnd,
                            CCreateContext* pContext);
-    BOOL PreCreateWindow(CREATESTRUCT& cs) override;
-    HWND CreateNativeWindow(CREATESTRUCT& cs, CWnd* pParentWnd) override;
 
     CMenu GetMenu() const;
     // The view commands go to first; none once its window is gone, so that nothing is
@@ -68,14 +64,13 @@ public:
     DockSite* GetDockSite() const { return m_pDockSite.get(); }
 
 protected:
+    HWND CreateNativeWindow(const CREATESTRUCT& cs) override;
     virtual BOOL OnCreateClient(LPCREATESTRUCT lpcs, CCreateContext* pContext);
     CWnd* CreateView(CCreateContext* pContext, UINT nID);
     void PostNcDestroy() override;
 
     int OnCreate(LPCREATESTRUCT lpCreateStruct);
     void OnClose();
-    void OnPaletteChanged(CWnd* pFocusWnd);
-    BOOL OnQueryNewPalette();
     BOOL OnBarCheck(UINT nID);
     void OnViewToolbar();
     void OnUpdateViewToolbar(CCmdUI* pCmdUI);
@@ -88,7 +83,6 @@ protected:
 private:
     void BuildMenuBar();
 
-    CCreateContext* m_pCreateContext = nullptr;
     HWND m_hWndViewActive = nullptr;
     std::unique_ptr<DockSite> m_pDockSite;
     friend class CControlBar;

@@ -37,7 +37,6 @@ struct LOGPALETTE {
     WORD palNumEntries;
     PALETTEENTRY palPalEntry[1];
 };
-using LPLOGPALETTE = LOGPALETTE*;
 
 // A logical palette: the colours an indexed surface should show.
 class CPalette : public CObject {

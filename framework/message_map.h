@@ -70,11 +70,6 @@ auto* Target(CCmdTarget* target)
 CWnd* WindowFromHandle(WPARAM hwnd);
 
 template <auto F>
-void Command(CCmdTarget* t, AFX_MSG&)
-{
-    (Target<F>(t)->*F)();
-}
-template <auto F>
 void UpdateCommandUI(CCmdTarget* t, AFX_MSG& m)
 {
     (Target<F>(t)->*F)(reinterpret_cast<CCmdUI*>(m.wParam));
@@ -148,7 +143,7 @@ protected:                                        \
     return &map;                                                               \
     }
 
-#define ON_COMMAND(id, fn) {WM_COMMAND, CN_COMMAND, (id), &afx_detail::Command<&ThisClass::fn>},
+#define ON_COMMAND(id, fn) {WM_COMMAND, CN_COMMAND, (id), &afx_detail::NoArguments<&ThisClass::fn>},
 #define ON_UPDATE_COMMAND_UI(id, fn) \
     {WM_COMMAND, CN_UPDATE_COMMAND_UI, (id), &afx_detail::UpdateCommandUI<&ThisClass::fn>},
 #define ON_WM_CREATE() {WM_CREATE, 0, 0, &afx_detail::Create<&ThisClass::OnCreate>},

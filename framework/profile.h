@@ -14,7 +14,6 @@ public:
     // Newest first; a file already on the list moves to the front.
     void Add(const std::string& path);
     const std::vector<std::string>& Files() const { return m_files; }
-    UINT GetSize() const { return m_nSize; }
 
     // Reads the list from the profile; a missing or unreadable profile gives an empty list.
     void ReadList(const std::string& profilePath);

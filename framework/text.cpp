@@ -15,9 +15,3 @@ void CString::ReleaseBuffer(int nNewLength)
         nNewLength = static_cast<int>(std::strlen(m_text.c_str()));
     m_text.resize(static_cast<std::size_t>(nNewLength));
 }
-
-CString& CString::operator+=(const CString& other)
-{
-    m_text += other.m_text;
-    return *this;
-}

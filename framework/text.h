@@ -22,7 +22,6 @@ public:
     const std::string& str() const { return m_text; }
 
     bool operator==(const CString& other) const { return m_text == other.m_text; }
-    CString& operator+=(const CString& other);
 
 private:
     std::string m_text;

@@ -23,14 +23,9 @@ CView::~CView()
         m_pDocument->RemoveView(this);
 }
 
-BOOL CView::PreCreateWindow(CREATESTRUCT& cs)
+HWND CView::CreateNativeWindow(const CREATESTRUCT& cs)
 {
-    return CWnd::PreCreateWindow(cs);
-}
-
-HWND CView::CreateNativeWindow(CREATESTRUCT& cs, CWnd* pParentWnd)
-{
-    wxWindow* parent = pParentWnd != nullptr ? NativeWindow(pParentWnd->m_hWnd) : nullptr;
+    wxWindow* parent = NativeWindow(cs.hwndParent);
     if (parent == nullptr)
         return nullptr;
     const wxPoint position(cs.x, cs.y);

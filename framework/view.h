@@ -13,10 +13,9 @@ public:
     virtual void OnInitialUpdate();
     virtual void OnUpdate(CView* pSender, LPARAM lHint, CObject* pHint);
     BOOL OnCmdMsg(UINT nID, int nCode, CCmdUI* pCmdUI, AFX_CMDHANDLERINFO* pHandlerInfo) override;
-    HWND CreateNativeWindow(CREATESTRUCT& cs, CWnd* pParentWnd) override;
-    BOOL PreCreateWindow(CREATESTRUCT& cs) override;
 
 protected:
+    HWND CreateNativeWindow(const CREATESTRUCT& cs) override;
     CView() = default;
     ~CView() override;
     virtual void OnDraw(CDC* pDC) = 0;

@@ -34,7 +34,6 @@ public:
     void LoadStdProfileSettings(UINT nMaxMRU = 4);
     void SaveStdProfileSettings();
     void AddToRecentFileList(LPCSTR lpszPathName);
-    CRecentFileList* GetRecentFileList() const { return m_pRecentFileList.get(); }
 
     void BeginWaitCursor();
     void EndWaitCursor();

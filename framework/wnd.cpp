@@ -130,12 +130,12 @@ BOOL CWnd::PreCreateWindow(CREATESTRUCT&)
     return TRUE;
 }
 
-HWND CWnd::CreateNativeWindow(CREATESTRUCT& cs, CWnd* pParentWnd)
+HWND CWnd::CreateNativeWindow(const CREATESTRUCT& cs)
 {
-    wxWindow* parent = pParentWnd != nullptr ? NativeWindow(pParentWnd->m_hWnd) : nullptr;
-    if (parent == nullptr)
+    if (cs.hwndParent == nullptr)
         return nullptr;
-    return WindowHandle(new wxWindow(parent, wxID_ANY, wxPoint(cs.x, cs.y), wxSize(cs.cx, cs.cy)));
+    return WindowHandle(
+        new wxWindow(NativeWindow(cs.hwndParent), wxID_ANY, wxPoint(cs.x, cs.y), wxSize(cs.cx, cs.cy)));
 }
 
 BOOL CWnd::Create(LPCSTR, LPCSTR lpszWindowName, DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID,
@@ -155,7 +155,7 @@ BOOL CWnd::Create(LPCSTR, LPCSTR lpszWindowName, DWORD dwStyle, const RECT& rect
     }
     m_dwStyle = cs.style;
     m_nID = nID;
-    HWND hWnd = CreateNativeWindow(cs, pParentWnd);
+    HWND hWnd = CreateNativeWindow(cs);
     if (hWnd == nullptr) {
         PostNcDestroy();
         return FALSE;

@@ -68,11 +68,10 @@ public:
     // Finds and calls the message's handler; FALSE when there is none.
     virtual BOOL OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult);
 
-    // How a window of this kind is made in the toolkit; the framework's window classes
-    // each make their own.
-    virtual HWND CreateNativeWindow(CREATESTRUCT& cs, CWnd* pParentWnd);
-
 protected:
+    // How a window of this kind is made in the toolkit, under cs.hwndParent; the
+    // framework's window classes each make their own.
+    virtual HWND CreateNativeWindow(const CREATESTRUCT& cs);
     virtual BOOL OnCommand(UINT nID);
     // Called once the window is gone; windows that own themselves delete themselves here.
     virtual void PostNcDestroy();

@@ -15,7 +15,6 @@ using LPARAM = std::intptr_t;
 using LRESULT = std::intptr_t;
 using LPCSTR = const char*;
 using LPSTR = char*;
-using COLORREF = DWORD;
 
 constexpr BOOL TRUE = 1;
 constexpr BOOL FALSE = 0;
@@ -24,12 +23,6 @@ using HWND = struct HWND__*;
 using HDC = struct HDC__*;
 using HGLRC = struct HGLRC__*;
 using HDROP = struct HDROP__*;
-using HPALETTE = struct HPALETTE__*;
-
-struct POINT {
-    LONG x;
-    LONG y;
-};
 
 struct MSG {
     HWND hwnd;
@@ -42,13 +35,11 @@ struct MSG {
 constexpr UINT WM_CREATE = 0x0001;
 constexpr UINT WM_DESTROY = 0x0002;
 constexpr UINT WM_SIZE = 0x0005;
-constexpr UINT WM_ACTIVATE = 0x0006;
 constexpr UINT WM_PAINT = 0x000F;
 constexpr UINT WM_CLOSE = 0x0010;
 constexpr UINT WM_ERASEBKGND = 0x0014;
 constexpr UINT WM_COMMAND = 0x0111;
 constexpr UINT WM_TIMER = 0x0113;
-constexpr UINT WM_INITDIALOG = 0x0110;
 constexpr UINT WM_DROPFILES = 0x0233;
 constexpr UINT WM_PALETTECHANGED = 0x0311;
 constexpr UINT WM_QUERYNEWPALETTE = 0x030F;

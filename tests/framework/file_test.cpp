@@ -84,7 +84,6 @@ TEST(Archive, TakesByteAfterByteAndThrowsAtTheEndOfTheData)
         CFile file;
         ASSERT_TRUE(file.Open(Write("ten", 10).c_str(), CFile::modeRead));
         CArchive archive(&file, CArchive::load, bufferSize);
-        EXPECT_TRUE(archive.IsLoading());
         BYTE b = 0;
         for (int i = 0; i < 10; ++i) {
             archive >> b;

@@ -235,7 +235,7 @@ TEST_F(Lifecycle, ExitKeepsTheFilesOpenedMostRecently)
     for (int i = 0; i < 6; ++i) {
         paths.push_back(folder + "/volume " + std::to_string(i));
         std::ofstream(paths.back(), std::ios::binary) << std::string(VoxelGrid::kCells, '\0');
-        AfxGetApp()->GetRecentFileList()->Add(paths.back());
+        AfxGetApp()->AddToRecentFileList(paths.back().c_str());
     }
     AfxGetApp()->SaveStdProfileSettings();
     std::ifstream profile(folder + "/Dorvane/Dorvane.conf");
