@@ -52,109 +52,55 @@ inline int AfxSizeHeight(LPARAM lParam)
     return static_cast<std::int32_t>(static_cast<std::uint64_t>(lParam) >> 32);
 }
 
-namespace afx_detail {
-
-template <class F>
-struct MemberOf;
-template <class T, class R, class... A>
-struct MemberOf<R (T::*)(A...)> {
-    using Class = T;
-};
-
-template <auto F>
-auto* Target(CCmdTarget* target)
-{
-    return static_cast<typename MemberOf<decltype(F)>::Class*>(target);
-}
-
-CWnd* WindowFromHandle(WPARAM hwnd);
-
-template <auto F>
-void UpdateCommandUI(CCmdTarget* t, AFX_MSG& m)
-{
-    (Target<F>(t)->*F)(reinterpret_cast<CCmdUI*>(m.wParam));
-}
-template <auto F>
-void Create(CCmdTarget* t, AFX_MSG& m)
-{
-    m.lResult = (Target<F>(t)->*F)(reinterpret_cast<CREATESTRUCT*>(m.lParam));
-}
-template <auto F>
-void NoArguments(CCmdTarget* t, AFX_MSG&)
-{
-    (Target<F>(t)->*F)();
-}
-template <auto F>
-void Size(CCmdTarget* t, AFX_MSG& m)
-{
-    (Target<F>(t)->*F)(static_cast<UINT>(m.wParam), AfxSizeWidth(m.lParam), AfxSizeHeight(m.lParam));
-}
-template <auto F>
-void Timer(CCmdTarget* t, AFX_MSG& m)
-{
-    (Target<F>(t)->*F)(static_cast<UINT>(m.wParam));
-}
-template <auto F>
-void EraseBkgnd(CCmdTarget* t, AFX_MSG& m)
-{
-    m.lResult = (Target<F>(t)->*F)(reinterpret_cast<CDC*>(m.wParam));
-}
-template <auto F>
-void DropFiles(CCmdTarget* t, AFX_MSG& m)
-{
-    (Target<F>(t)->*F)(reinterpret_cast<HDROP>(m.wParam));
-}
-template <auto F>
-void PaletteChanged(CCmdTarget* t, AFX_MSG& m)
-{
-    (Target<F>(t)->*F)(WindowFromHandle(m.wParam));
-}
-template <auto F>
-void ReturnsBool(CCmdTarget* t, AFX_MSG& m)
-{
-    m.lResult = (Target<F>(t)->*F)();
-}
-
-}  // namespace afx_detail
-
 #define DECLARE_MESSAGE_MAP()                     \
 protected:                                        \
     static const AFX_MSGMAP* GetThisMessageMap(); \
     const AFX_MSGMAP* GetMessageMap() const override;
 
-#define BEGIN_MESSAGE_MAP(theClass, baseClass)        \
-    const AFX_MSGMAP* theClass::GetMessageMap() const \
-    {                                                 \
-        return GetThisMessageMap();                   \
-    }                                                 \
-    const AFX_MSGMAP* theClass::GetThisMessageMap()   \
-    {                                                 \
-        using ThisClass [[maybe_unused]] = theClass;  \
-        using TheBaseClass = baseClass;               \
+// The two open the map's table and close it; clang-format would break their unmatched braces.
+// clang-format off
+#define BEGIN_MESSAGE_MAP(theClass, baseClass)                                      \
+    const AFX_MSGMAP* theClass::GetMessageMap() const                               \
+    {                                                                               \
+        return GetThisMessageMap();                                                 \
+    }                                                                               \
+    const AFX_MSGMAP* theClass::GetThisMessageMap()                                 \
+    {                                                                               \
+        using ThisClass [[maybe_unused]] = theClass;                                \
+        using TheBaseClass = baseClass;                                             \
         static const AFX_MSGMAP_ENTRY entries[] = {
 
-#define END_MESSAGE_MAP()                                                      \
-    {                                                                          \
-        0, 0, 0, nullptr                                                       \
-    }                                                                          \
-    }                                                                          \
-    ;                                                                          \
-    static const AFX_MSGMAP map = {&TheBaseClass::GetThisMessageMap, entries}; \
-    return &map;                                                               \
+#define END_MESSAGE_MAP()                                                           \
+            {0, 0, 0, nullptr}};                                                    \
+        static const AFX_MSGMAP map = {&TheBaseClass::GetThisMessageMap, entries};  \
+        return &map;                                                                \
     }
+// clang-format on
 
-#define ON_COMMAND(id, fn) {WM_COMMAND, CN_COMMAND, (id), &afx_detail::NoArguments<&ThisClass::fn>},
+// Each entry calls its handler through a function made for the entry, which unpacks the
+// message's arguments for the member function named: a handler of the wrong signature
+// does not compile. Made inside the class's own map, it may call protected handlers.
+#define AFX_ENTRY(message, code, id, call) \
+    {(message), (code), (id),              \
+     [](CCmdTarget* target, [[maybe_unused]] AFX_MSG& msg) { static_cast<ThisClass*>(target)->call; }},
+// The same for a handler whose answer is the message's result.
+#define AFX_RESULT_ENTRY(message, call) \
+    {(message), 0, 0,                   \
+     [](CCmdTarget* target, AFX_MSG& msg) { msg.lResult = static_cast<ThisClass*>(target)->call; }},
+
+#define ON_COMMAND(id, fn) AFX_ENTRY(WM_COMMAND, CN_COMMAND, id, fn())
 #define ON_UPDATE_COMMAND_UI(id, fn) \
-    {WM_COMMAND, CN_UPDATE_COMMAND_UI, (id), &afx_detail::UpdateCommandUI<&ThisClass::fn>},
-#define ON_WM_CREATE() {WM_CREATE, 0, 0, &afx_detail::Create<&ThisClass::OnCreate>},
-#define ON_WM_DESTROY() {WM_DESTROY, 0, 0, &afx_detail::NoArguments<&ThisClass::OnDestroy>},
-#define ON_WM_SIZE() {WM_SIZE, 0, 0, &afx_detail::Size<&ThisClass::OnSize>},
-#define ON_WM_TIMER() {WM_TIMER, 0, 0, &afx_detail::Timer<&ThisClass::OnTimer>},
-#define ON_WM_ERASEBKGND() {WM_ERASEBKGND, 0, 0, &afx_detail::EraseBkgnd<&ThisClass::OnEraseBkgnd>},
-#define ON_WM_DROPFILES() {WM_DROPFILES, 0, 0, &afx_detail::DropFiles<&ThisClass::OnDropFiles>},
-#define ON_WM_PAINT() {WM_PAINT, 0, 0, &afx_detail::NoArguments<&ThisClass::OnPaint>},
-#define ON_WM_CLOSE() {WM_CLOSE, 0, 0, &afx_detail::NoArguments<&ThisClass::OnClose>},
+    AFX_ENTRY(WM_COMMAND, CN_UPDATE_COMMAND_UI, id, fn(reinterpret_cast<CCmdUI*>(msg.wParam)))
+#define ON_WM_CREATE() AFX_RESULT_ENTRY(WM_CREATE, OnCreate(reinterpret_cast<CREATESTRUCT*>(msg.lParam)))
+#define ON_WM_DESTROY() AFX_ENTRY(WM_DESTROY, 0, 0, OnDestroy())
+#define ON_WM_SIZE()         \
+    AFX_ENTRY(WM_SIZE, 0, 0, \
+              OnSize(static_cast<UINT>(msg.wParam), AfxSizeWidth(msg.lParam), AfxSizeHeight(msg.lParam)))
+#define ON_WM_TIMER() AFX_ENTRY(WM_TIMER, 0, 0, OnTimer(static_cast<UINT>(msg.wParam)))
+#define ON_WM_ERASEBKGND() AFX_RESULT_ENTRY(WM_ERASEBKGND, OnEraseBkgnd(reinterpret_cast<CDC*>(msg.wParam)))
+#define ON_WM_DROPFILES() AFX_ENTRY(WM_DROPFILES, 0, 0, OnDropFiles(reinterpret_cast<HDROP>(msg.wParam)))
+#define ON_WM_PAINT() AFX_ENTRY(WM_PAINT, 0, 0, OnPaint())
+#define ON_WM_CLOSE() AFX_ENTRY(WM_CLOSE, 0, 0, OnClose())
 #define ON_WM_PALETTECHANGED() \
-    {WM_PALETTECHANGED, 0, 0, &afx_detail::PaletteChanged<&ThisClass::OnPaletteChanged>},
-#define ON_WM_QUERYNEWPALETTE() \
-    {WM_QUERYNEWPALETTE, 0, 0, &afx_detail::ReturnsBool<&ThisClass::OnQueryNewPalette>},
+    AFX_ENTRY(WM_PALETTECHANGED, 0, 0, OnPaletteChanged(CWnd::FromHandle(reinterpret_cast<HWND>(msg.wParam))))
+#define ON_WM_QUERYNEWPALETTE() AFX_RESULT_ENTRY(WM_QUERYNEWPALETTE, OnQueryNewPalette())

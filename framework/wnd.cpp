@@ -120,11 +120,6 @@ CWnd* CWnd::FromHandle(HWND hWnd)
     return it != PermanentMap().end() ? it->second : nullptr;
 }
 
-CWnd* afx_detail::WindowFromHandle(WPARAM hwnd)
-{
-    return CWnd::FromHandle(reinterpret_cast<HWND>(hwnd));
-}
-
 BOOL CWnd::PreCreateWindow(CREATESTRUCT&)
 {
     return TRUE;
