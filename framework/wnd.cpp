@@ -1,19 +1,14 @@
+// Window objects: made over a toolkit window, told its events as messages through their
+// message maps, and destroyed with their children.
 #include "wnd.h"
 
-#include "frame_wnd.h"
-#include "win_app.h"
-
-#include "platform/drop_files.h"
 #include "platform/message_queue.h"
 #include "platform/native_window.h"
 #include "platform/opengl_binding.h"
 
 #include <wx/dcclient.h>
-#include <wx/msgdlg.h>
-#include <wx/toplevel.h>
 #include <wx/window.h>
 
-#include <cmath>
 #include <unordered_map>
 #include <vector>
 
@@ -30,8 +25,6 @@ std::unordered_map<HWND, CWnd*>& PermanentMap()
     return map;
 }
 
-AfxMessageBoxHook g_messageBoxHook = nullptr;
-
 // Messages from the thread's queue reach the window they were posted for, if it still
 // exists.
 void DispatchQueuedMessage(const MSG& msg)
@@ -45,65 +38,21 @@ bool Handles(const AFX_MSGMAP* map, UINT message)
     return CCmdTarget::FindEntry(map, message, 0, 0) != nullptr;
 }
 
-// The attached windows below a toolkit window, nearest first, passing through toolkit
-// windows of the framework's own (floating toolbar frames, say).
-void CollectAttached(wxWindow* window, std::vector<CWnd*>& found)
+void CollectDescendants(wxWindow* window, std::vector<HWND>& found)
 {
     for (wxWindow* child : window->GetChildren()) {
-        if (CWnd* pWnd = CWnd::FromHandle(WindowHandle(child)))
-            found.push_back(pWnd);
-        CollectAttached(child, found);
+        found.push_back(WindowHandle(child));
+        CollectDescendants(child, found);
     }
 }
 
-std::vector<HWND> ChildHandles(wxWindow* window)
+// A window and every window below it, each before its own children; through toolkit
+// windows of the framework's own too (floating toolbar frames, say).
+std::vector<HWND> WindowAndDescendants(HWND hWnd)
 {
-    std::vector<HWND> handles;
-    for (wxWindow* child : window->GetChildren())
-        handles.push_back(WindowHandle(child));
-    return handles;
-}
-
-void SendDestroyToDescendants(std::vector<HWND> children)
-{
-    for (HWND child : children) {
-        CWnd* pWnd = CWnd::FromHandle(child);
-        if (pWnd != nullptr)
-            pWnd->SendMessage(WM_DESTROY);
-        // A handler may have destroyed the window meanwhile; then its children are gone too.
-        if (pWnd == nullptr || CWnd::FromHandle(child) == pWnd)
-            SendDestroyToDescendants(ChildHandles(NativeWindow(child)));
-    }
-}
-
-// A window's client area in the display's device pixels. The toolkit measures in logical
-// pixels, which a desktop scaled for a HiDPI screen makes larger than the device's; what
-// the program draws with OpenGL is sized in device pixels, so windows report those.
-wxSize DeviceClientSize(wxWindow* window)
-{
-    const double scale = window->GetContentScaleFactor();
-    const wxSize logical = window->GetClientSize();
-    return wxSize(static_cast<int>(logical.x * scale + 0.5), static_cast<int>(logical.y * scale + 0.5));
-}
-
-// A rectangle in device pixels as the toolkit's logical one, rounded outwards.
-wxRect LogicalRect(wxWindow* window, const RECT& rect)
-{
-    const double scale = window->GetContentScaleFactor();
-    const int left = static_cast<int>(std::floor(rect.left / scale));
-    const int top = static_cast<int>(std::floor(rect.top / scale));
-    const int right = static_cast<int>(std::ceil(rect.right / scale));
-    const int bottom = static_cast<int>(std::ceil(rect.bottom / scale));
-    return wxRect(left, top, right - left, bottom - top);
-}
-
-wxString FromUtf8(LPCSTR text)
-{
-    wxString converted = wxString::FromUTF8(text != nullptr ? text : "");
-    // A path that is not UTF-8 still shows, byte for byte.
-    if (converted.empty() && text != nullptr && *text != '\0')
-        converted = wxString(text, wxConvISO8859_1);
-    return converted;
+    std::vector<HWND> family{hWnd};
+    CollectDescendants(NativeWindow(hWnd), family);
+    return family;
 }
 
 }  // namespace
@@ -181,8 +130,9 @@ void CWnd::Attach(HWND hWnd)
         window->Bind(wxEVT_SIZE, [hWnd](wxSizeEvent& event) {
             event.Skip();
             if (CWnd* pWnd = FromHandle(hWnd)) {
-                const wxSize size = DeviceClientSize(NativeWindow(hWnd));
-                pWnd->SendMessage(WM_SIZE, SIZE_RESTORED, AfxPackSize(size.x, size.y));
+                CRect client;
+                pWnd->GetClientRect(client);
+                pWnd->SendMessage(WM_SIZE, SIZE_RESTORED, AfxPackSize(client.Width(), client.Height()));
             }
         });
     if (Handles(map, WM_PAINT))
@@ -229,28 +179,24 @@ HWND CWnd::Detach()
     return hWnd;
 }
 
-void CWnd::SendDestroyMessages()
-{
-    HWND hWnd = m_hWnd;
-    SendMessage(WM_DESTROY);
-    if (FromHandle(hWnd) == this)
-        SendDestroyToDescendants(ChildHandles(NativeWindow(hWnd)));
-}
-
 BOOL CWnd::DestroyWindow()
 {
     if (m_hWnd == nullptr)
         return FALSE;
     HWND hWnd = m_hWnd;
     // The window system tells a window it is going before its children, and all of them
-    // while they still exist.
-    SendDestroyMessages();
+    // while they still exist. A handler may destroy some of them, or all, meanwhile.
+    for (HWND hWndGoing : WindowAndDescendants(hWnd))
+        if (CWnd* pWnd = FromHandle(hWndGoing))
+            pWnd->SendMessage(WM_DESTROY);
     if (FromHandle(hWnd) != this)
-        return TRUE;  // a handler destroyed it already
+        return TRUE;
 
     wxWindow* window = NativeWindow(hWnd);
-    std::vector<CWnd*> gone{this};
-    CollectAttached(window, gone);
+    std::vector<CWnd*> gone;
+    for (HWND hWndGoing : WindowAndDescendants(hWnd))
+        if (CWnd* pWnd = FromHandle(hWndGoing))
+            gone.push_back(pWnd);
     for (CWnd* pWnd : gone)
         pWnd->Detach();
     if (window->IsTopLevel())
@@ -318,183 +264,7 @@ void CWnd::OnClose()
     DestroyWindow();
 }
 
-void CWnd::SetWindowText(LPCSTR lpszString)
-{
-    if (m_hWnd != nullptr)
-        NativeWindow(m_hWnd)->SetLabel(FromUtf8(lpszString));
-}
-
-CString CWnd::GetWindowText() const
-{
-    if (m_hWnd == nullptr)
-        return CString();
-    return CString(std::string(NativeWindow(m_hWnd)->GetLabel().utf8_str()));
-}
-
-CWnd* CWnd::GetParent() const
-{
-    if (m_hWnd == nullptr)
-        return nullptr;
-    for (wxWindow* parent = NativeWindow(m_hWnd)->GetParent(); parent != nullptr;
-         parent = parent->GetParent())
-        if (CWnd* pWnd = FromHandle(WindowHandle(parent)))
-            return pWnd;
-    return nullptr;
-}
-
-CFrameWnd* CWnd::GetParentFrame() const
-{
-    for (CWnd* pWnd = GetParent(); pWnd != nullptr; pWnd = pWnd->GetParent())
-        if (pWnd->IsKindOf(RUNTIME_CLASS(CFrameWnd)))
-            return static_cast<CFrameWnd*>(pWnd);
-    return nullptr;
-}
-
-void CWnd::GetClientRect(LPRECT lpRect) const
-{
-    const wxSize size = m_hWnd != nullptr ? DeviceClientSize(NativeWindow(m_hWnd)) : wxSize(0, 0);
-    *lpRect = RECT{0, 0, size.x, size.y};
-}
-
-BOOL CWnd::SubclassDlgItem(UINT nID, CWnd* pParent)
-{
-    if (m_hWnd != nullptr || pParent == nullptr || pParent->m_hWnd == nullptr)
-        return FALSE;
-    wxWindow* control = NativeWindow(pParent->m_hWnd)->FindWindow(AfxNativeControlId(static_cast<int>(nID)));
-    if (control == nullptr || FromHandle(WindowHandle(control)) != nullptr)
-        return FALSE;
-    m_nID = nID;
-    Attach(WindowHandle(control));
-    return TRUE;
-}
-
-BOOL CWnd::ShowWindow(int nCmdShow)
-{
-    if (m_hWnd == nullptr)
-        return FALSE;
-    const BOOL wasVisible = IsWindowVisible();
-    NativeWindow(m_hWnd)->Show(nCmdShow != 0);
-    return wasVisible;
-}
-
-BOOL CWnd::IsWindowVisible() const
-{
-    return m_hWnd != nullptr && NativeWindow(m_hWnd)->IsShown();
-}
-
-void CWnd::MoveWindow(int x, int y, int width, int height)
-{
-    if (m_hWnd != nullptr)
-        NativeWindow(m_hWnd)->SetSize(LogicalRect(NativeWindow(m_hWnd), RECT{x, y, x + width, y + height}));
-}
-
-std::uintptr_t CWnd::SetTimer(std::uintptr_t nIDEvent, UINT nElapse, void*)
-{
-    return m_hWnd != nullptr ? ::SetTimer(m_hWnd, nIDEvent, nElapse) : 0;
-}
-
-BOOL CWnd::KillTimer(std::uintptr_t nIDEvent)
-{
-    return ::KillTimer(m_hWnd, nIDEvent);
-}
-
-void CWnd::Invalidate(BOOL bErase)
-{
-    InvalidateRect(nullptr, bErase);
-}
-
-void CWnd::InvalidateRect(const RECT* lpRect, BOOL bErase)
-{
-    if (m_hWnd == nullptr)
-        return;
-    if (lpRect == nullptr) {
-        NativeWindow(m_hWnd)->Refresh(bErase != FALSE);
-        return;
-    }
-    const wxRect area = LogicalRect(NativeWindow(m_hWnd), *lpRect);
-    NativeWindow(m_hWnd)->Refresh(bErase != FALSE, &area);
-}
-
-BOOL CWnd::RedrawWindow(const RECT* lpRectUpdate, void*, UINT flags)
-{
-    if (m_hWnd == nullptr)
-        return FALSE;
-    // An update now paints before returning and leaves nothing to paint later; a window
-    // not on the screen has nothing to show.
-    if (flags & RDW_UPDATENOW) {
-        if (NativeWindow(m_hWnd)->IsShownOnScreen())
-            SendMessage(WM_PAINT);
-    } else if (flags & RDW_INVALIDATE)
-        InvalidateRect(lpRectUpdate, (flags & RDW_ERASE) != 0);
-    return TRUE;
-}
-
-int CWnd::MessageBox(LPCSTR lpszText, LPCSTR lpszCaption, UINT nType)
-{
-    const char* caption = lpszCaption != nullptr ? lpszCaption : AfxGetAppName();
-    TRACE("Message box: %s\n", lpszText);
-    if (g_messageBoxHook != nullptr)
-        return g_messageBoxHook(lpszText, caption, nType);
-    long style = wxOK | wxCENTRE;
-    style |= (nType & MB_ICONEXCLAMATION) == MB_ICONEXCLAMATION ? wxICON_EXCLAMATION : wxICON_NONE;
-    wxWindow* owner = m_hWnd != nullptr ? NativeWindow(m_hWnd) : nullptr;
-    wxMessageDialog dialog(owner, FromUtf8(lpszText), FromUtf8(caption), style);
-    dialog.ShowModal();
-    return IDOK;
-}
-
-CWnd* CWnd::SetActiveWindow()
-{
-    // A window object without a window has nothing to activate.
-    if (m_hWnd == nullptr)
-        return nullptr;
-    wxWindow* window = NativeWindow(m_hWnd);
-    if (auto* topLevel = dynamic_cast<wxTopLevelWindow*>(window))
-        topLevel->Raise();
-    window->SetFocus();
-    return nullptr;
-}
-
-void CWnd::DragAcceptFiles(BOOL bAccept)
-{
-    ::DragAcceptFiles(m_hWnd, bAccept);
-}
-
 std::size_t AfxAttachedWindowCount()
 {
     return PermanentMap().size();
-}
-
-CWnd* AfxGetMainWnd()
-{
-    CWinApp* app = AfxGetApp();
-    return app != nullptr ? app->m_pMainWnd : nullptr;
-}
-
-int AfxMessageBox(LPCSTR lpszText, UINT nType)
-{
-    CWnd* pMainWnd = AfxGetMainWnd();
-    if (pMainWnd != nullptr)
-        return pMainWnd->MessageBox(lpszText, nullptr, nType);
-    CWnd noOwner;
-    return noOwner.MessageBox(lpszText, nullptr, nType);
-}
-
-void AfxSetMessageBoxHook(AfxMessageBoxHook hook)
-{
-    g_messageBoxHook = hook;
-}
-
-int AfxNativeControlId(int nID)
-{
-    switch (nID) {
-    case IDOK:
-        return wxID_OK;
-    case IDCANCEL:
-        return wxID_CANCEL;
-    case -1:
-        return wxID_ANY;
-    default:
-        return nID;
-    }
 }

@@ -93,9 +93,6 @@ protected:
     UINT m_nID = 0;
 
     DECLARE_MESSAGE_MAP()
-
-private:
-    void SendDestroyMessages();
 };
 
 // How many window objects have a window now; a diagnostic for tests of long runs.
