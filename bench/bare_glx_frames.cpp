@@ -1,16 +1,19 @@
-// The viewer's frame drawn by a loop of our own on a plain GLX window made with Xlib
-// alone (no toolkit, no framework): the baseline of the view's frame cost. It runs as
+// The viewer's frame, drawn by the view's own OpenGL drawing (view/cube_scene) on a plain
+// GLX window made with Xlib alone (no toolkit, no framework): the baseline of the view's
+// frame cost, what the frame costs OpenGL without the program around it. It runs as
 // bench_viewer's partner and draws when told, at the same time as the view draws the
 // same frames, so that both share whatever else the machine is doing at the time.
 // Usage: bench_bare_glx WIDTH HEIGHT ALPHA_BITS DEPTH_BITS STENCIL_BITS, the view's client
 // size and the bits of its pixel format, so that both draw into the same kind of buffer.
 // Says "ready", then answers each line on standard input:
-//   frames I K  draws K frames of bench volume I (from angle 0 when I changes, 3 degrees
-//               on each frame): their wall-clock and process CPU ms, together
+//   frames I K  draws K frames of bench volume I (from angle 0 when I changes, turning as
+//               the view turns on each frame): their wall-clock and process CPU ms, together
 //   peak        its peak resident set so far, in KiB
-#include "bare_cube_scene.h"
 #include "bench_volumes.h"
 #include "sample_stats.h"
+
+#include "view/cube_scene.h"
+#include "view/scene_constants.h"
 
 #include <GL/gl.h>
 #include <GL/glx.h>
@@ -102,14 +105,23 @@ Window OpenWindow(Display* dpy, GLXFBConfig config, const Wanted& want)
     return window;
 }
 
+// Depth test, and the viewport and projection the view sets for a client area of this size.
+void SetUpView(int width, int height)
+{
+    glClearDepth(1.0f);
+    glEnable(GL_DEPTH_TEST);
+    glViewport(0, 0, width, height);
+    SetSceneProjection(static_cast<double>(width) / static_cast<double>(height));
+}
+
 FrameTimes TimedFrames(Display* dpy, Window window, const BenchVolume& volume, float& angle, int count)
 {
     const double start = NowMs();
     const double startCpu = ProcessCpuMs();
     for (int i = 0; i < count; ++i) {
-        DrawBareFrame(volume.cells, angle);
+        DrawSceneFrame(volume.cells.data(), angle, kEyeDistance);
         glXSwapBuffers(dpy, window);
-        angle += 3.0f;
+        angle += kAngleStep;
     }
     return {MillisecondsSince(start), ProcessCpuMs() - startCpu};
 }
@@ -166,7 +178,7 @@ int main(int argc, char** argv)
     const Window window = OpenWindow(dpy, config, want);
     const GLXContext context = glXCreateNewContext(dpy, config, GLX_RGBA_TYPE, nullptr, True);
     glXMakeContextCurrent(dpy, window, window, context);
-    SetUpBareView(want.width, want.height);
+    SetUpView(want.width, want.height);
 
     Serve(dpy, window);
 

@@ -1,12 +1,13 @@
 // Animation pacing: Play on for about two seconds, frames counted by buffer swaps. Small
-// volumes should keep up with the 15 ms timer; a volume whose frames take longer than a
-// tick must draw one frame per tick it gets to, each turning exactly 3 degrees, and leave
-// no queued ticks to be drawn once Play is off.
+// volumes should keep up with the Play timer; a volume whose frames take longer than a
+// tick must draw one frame per tick it gets to, each turning exactly one angle step, and
+// leave no queued ticks to be drawn once Play is off.
 #include "sample_stats.h"
 #include "swap_counter.h"
 #include "viewer_sections.h"
 
 #include "view/Cubeview.h"
+#include "view/scene_constants.h"
 
 #include "framework/testing/toolkit_session.h"
 #include "resources/resource.h"
@@ -16,7 +17,7 @@
 
 namespace {
 
-constexpr double kTickMs = 15.0;
+constexpr double kTickMs = kPlayTickMs;
 constexpr int kPlayMs = 2000;
 constexpr int kFewestFrames = 3;  // a slow volume plays on until it has drawn these
 constexpr int kLongestPlayMs = 30000;

@@ -1,4 +1,6 @@
 #include "Cubeview.h"
+#include "cube_scene.h"
+#include "scene_constants.h"
 
 #include "app/DRctrl.h"
 #include "document/Cubedoc.h"
@@ -8,7 +10,6 @@
 #include "platform/opengl_binding.h"
 
 #include <GL/gl.h>
-#include <GL/glu.h>
 
 IMPLEMENT_DYNCREATE(CCubeView, CView)
 
@@ -70,16 +71,8 @@ void CCubeView::Init()
 
     const GLfloat fAspect =
         m_clientRect.bottom != 0 ? static_cast<GLfloat>(m_clientRect.right) / m_clientRect.bottom : 1.0f;
-    const GLfloat fNearPlane = 3.0f;
-    const GLfloat fFarPlane = 7.0f;
-    const GLfloat fMaxObjSize = 3.0f;
-    // The centre of the volume lies half an object size beyond the near plane.
-    m_eyeDistance = fNearPlane + fMaxObjSize / 2.0f;
-
-    glMatrixMode(GL_PROJECTION);
-    glLoadIdentity();
-    gluPerspective(45.0, fAspect, fNearPlane, fFarPlane);
-    glMatrixMode(GL_MODELVIEW);
+    m_eyeDistance = kEyeDistance;
+    SetSceneProjection(fAspect);
 }
 
 BOOL CCubeView::bSetupPixelFormat()
@@ -118,7 +111,7 @@ BOOL CCubeView::bSetupPixelFormat()
 
 void CCubeView::OnDestroy()
 {
-    KillTimer(1);
+    KillTimer(kPlayTimer);
 
     HGLRC hrc = ::wglGetCurrentContext();
     ::wglMakeCurrent(nullptr, nullptr);

@@ -1,6 +1,7 @@
-// Play: a 15-millisecond timer, one frame a tick, and no backlog of ticks when frames
-// take longer than that.
+// Play: a timer ticking every kPlayTickMs, one frame a tick, and no backlog of ticks when
+// frames take longer than that.
 #include "Cubeview.h"
+#include "scene_constants.h"
 
 #include "platform/message_queue.h"
 
@@ -8,9 +9,9 @@ void CCubeView::OnFilePlay()
 {
     m_bPlaying = m_bPlaying ? FALSE : TRUE;
     if (m_bPlaying)
-        SetTimer(1, 15, nullptr);
+        SetTimer(kPlayTimer, kPlayTickMs, nullptr);
     else
-        KillTimer(1);
+        KillTimer(kPlayTimer);
 }
 
 void CCubeView::OnUpdateFilePlay(CCmdUI* pCmdUI)

@@ -1,22 +1,14 @@
-// The picture: every occupied cell as a small cube with colour-graded corners, turned
-// about the vertical axis, then presented with a buffer swap.
+// The picture: the view's grid drawn as cube_scene draws it, every occupied cell as a
+// small cube turned about the vertical axis, then presented with a buffer swap.
 #include "Cubeview.h"
-#include "cube_geometry.h"
+#include "cube_scene.h"
+#include "scene_constants.h"
 
 #include "document/Cubedoc.h"
 
 #include "platform/opengl_binding.h"
 
 #include <GL/gl.h>
-#include <GL/glu.h>
-
-namespace {
-
-constexpr double kCellPitch = 0.0175;
-constexpr double kAngleStep = 3.0;
-constexpr double kAxisBeyondEye = 0.5;
-
-}  // namespace
 
 SceneState& TheSceneState()
 {
@@ -33,29 +25,8 @@ void CCubeView::DrawScene()
         return;
     bBusy = 1;
 
-    glClearColor(0.0f, 0.0f, 0.0f, 1.0f);
-    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
-
-    glPushMatrix();
-    glTranslatef(0.0f, 0.0f, static_cast<GLfloat>(-m_eyeDistance - kAxisBeyondEye));
-    glRotatef(wAngleY, 0.0f, 1.0f, 0.0f);
-    wAngleY = static_cast<float>(wAngleY + kAngleStep);
-
-    for (int layer = 0; layer < VoxelGrid::kLayers; ++layer)
-        for (int row = 0; row < VoxelGrid::kRows; ++row)
-            for (int column = 0; column < VoxelGrid::kColumns; ++column) {
-                if (m_voxels[VoxelGrid::Index(layer, row, column)] != 1)
-                    continue;
-                glPushMatrix();
-                glTranslatef(static_cast<GLfloat>((column - 64) * kCellPitch),
-                             static_cast<GLfloat>(-(layer - 32) * kCellPitch),
-                             static_cast<GLfloat>((row - 64) * kCellPitch));
-                DrawCube();
-                glPopMatrix();
-            }
-
-    glPopMatrix();
-    glFinish();
+    DrawSceneFrame(m_voxels.cells.data(), wAngleY, m_eyeDistance);
+    wAngleY += kAngleStep;
     SwapBuffers(wglGetCurrentDC());
 
     bBusy = 0;
@@ -92,8 +63,5 @@ void CCubeView::OnSize(UINT nType, int cx, int cy)
     m_clientRect.right = cx;
     m_clientRect.bottom = cy;
 
-    glMatrixMode(GL_PROJECTION);
-    glLoadIdentity();
-    gluPerspective(45.0, static_cast<double>(cx) / static_cast<double>(cy), 3.0, 7.0);
-    glMatrixMode(GL_MODELVIEW);
+    SetSceneProjection(static_cast<double>(cx) / static_cast<double>(cy));
 }

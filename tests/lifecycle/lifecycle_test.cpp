@@ -4,6 +4,7 @@
 #include "document/Cubedoc.h"
 #include "resources/resource.h"
 #include "view/Cubeview.h"
+#include "view/scene_constants.h"
 
 #include "framework/frame_wnd.h"
 #include "framework/resources.h"
@@ -106,7 +107,7 @@ TEST_F(Lifecycle, StartsWithAnEmptyVolumeUnderTheProgramsName)
     const VoxelGrid& document = View()->GetDocument()->m_voxels;
     EXPECT_TRUE(std::all_of(document.cells.begin(), document.cells.end(), [](BYTE c) { return c == 0; }));
     EXPECT_EQ(View()->m_voxels.cells, document.cells);
-    EXPECT_FLOAT_EQ(View()->m_eyeDistance, 4.5f);
+    EXPECT_FLOAT_EQ(View()->m_eyeDistance, kEyeDistance);
     EXPECT_NE(wglGetCurrentContext(), nullptr);
     EXPECT_TRUE(g_shown.empty());
 }
@@ -164,7 +165,7 @@ TEST_F(Lifecycle, ClosingWhilePlayingStopsTheTimerBeforeTheContextGoes)
         JournalEnable(true);
         CloseProgramWindow();
         const auto calls = JournalTake();
-        const std::size_t killed = Position(calls, "KillTimer 1");
+        const std::size_t killed = Position(calls, "KillTimer " + std::to_string(kPlayTimer));
         ASSERT_LT(killed, calls.size()) << "playing " << playing;
         EXPECT_LT(killed, Position(calls, "wglMakeCurrent none"));
         EXPECT_LT(Position(calls, "wglMakeCurrent none"), Position(calls, "wglDeleteContext"));

@@ -2,6 +2,7 @@
 #include "program_session.h"
 
 #include "resources/resource.h"
+#include "view/scene_constants.h"
 
 #include "platform/message_queue.h"
 
@@ -37,7 +38,7 @@ TEST(Animation, OneTickDrawsOneFrameAndDropsTheTicksWaiting)
 {
     View()->m_voxels.Clear();
     for (int i = 0; i < 3; ++i)
-        PostMessage(View()->m_hWnd, WM_TIMER, 1, 0);
+        PostMessage(View()->m_hWnd, WM_TIMER, kPlayTimer, 0);
     const float before = Angle();
     DispatchPendingMessages();
     EXPECT_FLOAT_EQ(Angle(), before + 3.0f);
@@ -81,7 +82,7 @@ TEST(Animation, PlayTwiceLeavesTheAngleWhereItWas)
 TEST(Animation, ATickAfterStoppingStillDrawsOneFrame)
 {
     const float before = Angle();
-    PostMessage(View()->m_hWnd, WM_TIMER, 1, 0);
+    PostMessage(View()->m_hWnd, WM_TIMER, kPlayTimer, 0);
     DispatchPendingMessages();
     EXPECT_FLOAT_EQ(Angle(), before + 3.0f);
 }

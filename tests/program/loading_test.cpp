@@ -72,7 +72,7 @@ TEST_F(Loading, FileOpenDecodesByTheRule)
         {"zeros", Bytes(kVolume, 0)},
         {"bytes 2", Bytes(kVolume, 0x02)},
         {"bytes 0x80", Bytes(kVolume, 0x80)},
-        {"one at 16384", OneAt(16384)},
+        {"one at the start of layer 1", OneAt(VoxelGrid::kLayerStride)},
         {"one at the end", OneAt(kVolume - 1)},
         {"longer, extra bytes ignored",
          [] {
@@ -100,11 +100,15 @@ TEST_F(Loading, FileOpenDecodesByTheRule)
 
 TEST_F(Loading, SingleCellsLandWhereTheirOffsetsSay)
 {
+    constexpr std::size_t kRow = VoxelGrid::kRowStride, kLayer = VoxelGrid::kLayerStride;
+    constexpr int kLastLayer = VoxelGrid::kLayers - 1, kLastRow = VoxelGrid::kRows - 1,
+                  kLastColumn = VoxelGrid::kColumns - 1;
     const struct {
         std::size_t offset;
         int layer, row, column;
-    } cases[] = {{0, 0, 0, 0},         {127, 0, 0, 127}, {128, 0, 1, 0},
-                 {16383, 0, 127, 127}, {16384, 1, 0, 0}, {kVolume - 1, 63, 127, 127}};
+    } cases[] = {{0, 0, 0, 0},      {kRow - 1, 0, 0, kLastColumn},
+                 {kRow, 0, 1, 0},   {kLayer - 1, 0, kLastRow, kLastColumn},
+                 {kLayer, 1, 0, 0}, {kVolume - 1, kLastLayer, kLastRow, kLastColumn}};
     for (const auto& c : cases) {
         OpenThroughFileOpen(WriteFile("cell", OneAt(c.offset)));
         EXPECT_EQ(Document()->m_voxels[VoxelGrid::Index(c.layer, c.row, c.column)], 1) << c.offset;
@@ -136,7 +140,9 @@ TEST_F(Loading, BadFilesThroughFileOpenAreRefusedInWords)
         {"one byte", WriteFile("one", Bytes(1, 0)),
          "Cannot read \"" + folder + "/one\": the file ends too soon, after 1 byte.", true},
         {"one byte short", WriteFile("short", Bytes(kVolume - 1, 0)),
-         "Cannot read \"" + folder + "/short\": the file ends too soon, after 1048575 bytes.", true},
+         "Cannot read \"" + folder + "/short\": the file ends too soon, after " +
+             std::to_string(kVolume - 1) + " bytes.",
+         true},
         {"folder", subfolder, "Cannot open \"" + subfolder + "\": it is a folder, not a file.", false},
         {"pipe", fifo,
          "Cannot open \"" + fifo + "\": it is not a regular file (a pipe, a device or a socket).", false},
@@ -178,10 +184,10 @@ TEST_F(Loading, ADropLoadsTheLastFileIntoTheViewOnly)
 {
     const std::string first = WriteFile("first", Bytes(kVolume, 0));
     const std::string second = WriteFile("second", OneAt(5));
-    const std::string last = WriteFile("last one", OneAt(16384));
+    const std::string last = WriteFile("last one", OneAt(VoxelGrid::kLayerStride));
     DropOnView({first, second, last});
     EXPECT_TRUE(TakeMessages().empty());
-    EXPECT_TRUE(Same(View()->m_voxels, Decoded(OneAt(16384))));
+    EXPECT_TRUE(Same(View()->m_voxels, Decoded(OneAt(VoxelGrid::kLayerStride))));
     EXPECT_TRUE(Same(Document()->m_voxels, ones));
     EXPECT_EQ(Caption(), last);
     EXPECT_EQ(AfxWaitCursorLevel(), 0);

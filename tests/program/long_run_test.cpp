@@ -5,6 +5,7 @@
 #include "app/DRctrl.h"
 #include "platform/message_queue.h"
 #include "resources/resource.h"
+#include "view/scene_constants.h"
 
 #include "framework/testing/toolkit_session.h"
 #include "framework/win_app.h"
@@ -48,7 +49,7 @@ void ExpectGrowthBelow(long startKiB, long endKiB, long limitKiB)
 // One timer tick, through the event loop as the timer's own would come.
 void Tick()
 {
-    PostMessage(View()->m_hWnd, WM_TIMER, 1, 0);
+    PostMessage(View()->m_hWnd, WM_TIMER, kPlayTimer, 0);
     AfxTestRunEventLoopOnce();
 }
 
@@ -67,7 +68,7 @@ TEST(LongRun, TwentyThousandFramesKeepMemoryFlat)
     MainFrame()->MoveWindow(0, 0, 200, 160);
     Pump(200);
     View()->m_voxels.Clear();
-    View()->m_voxels[VoxelGrid::Index(32, 64, 64)] = 1;
+    View()->m_voxels[VoxelGrid::AxisCell()] = 1;
     for (int i = 0; i < 500; ++i)
         Tick();
     const long start = ResidentKiB();

@@ -1,6 +1,8 @@
 // Size messages: the viewport and projection follow the window; shrinking repaints at once.
 #include "program_session.h"
 
+#include "view/scene_constants.h"
+
 #include <GL/gl.h>
 #include <gtest/gtest.h>
 
@@ -68,11 +70,11 @@ TEST_F(Resize, TheProjectionFollowsTheAspect)
 {
     SendSize(600, 300);
     const auto matrix = Projection();
-    const double f = 1.0 / std::tan(22.5 * 3.14159265358979323846 / 180.0);
+    const double f = 1.0 / std::tan(kFieldOfViewDegrees / 2 * 3.14159265358979323846 / 180.0);
     EXPECT_NEAR(matrix[0], f / 2.0, 1e-6);
     EXPECT_NEAR(matrix[5], f, 1e-6);
-    EXPECT_NEAR(matrix[10], -(7.0 + 3.0) / (7.0 - 3.0), 1e-6);
-    EXPECT_NEAR(matrix[14], -2.0 * 7.0 * 3.0 / (7.0 - 3.0), 1e-6);
+    EXPECT_NEAR(matrix[10], -(kFarPlane + kNearPlane) / (kFarPlane - kNearPlane), 1e-6);
+    EXPECT_NEAR(matrix[14], -2.0 * kFarPlane * kNearPlane / (kFarPlane - kNearPlane), 1e-6);
 }
 
 TEST_F(Resize, ZeroHeightChangesNothing)

@@ -1,6 +1,8 @@
 // The picture, drawn for real and read back: what is lit, where, and in which colours.
 #include "program_session.h"
 
+#include "view/scene_constants.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -8,7 +10,6 @@
 
 namespace {
 
-constexpr double kHalfEdge = 0.00875;
 constexpr double kPi = 3.14159265358979323846;
 
 void Fill(BYTE value)
@@ -36,13 +37,17 @@ struct Box {
 };
 
 // Where the corners of the whole grid's block land on the screen at the given angle,
-// from the projection the view sets: 45 degrees, the window's aspect, 5 units away.
+// from the projection the view sets: its field of view, the window's aspect, the axis's distance.
 Box PredictedBlock(double angleDegrees, int width, int height)
 {
-    const double xs[] = {(0 - 64) * 0.0175 - kHalfEdge, (127 - 64) * 0.0175 + kHalfEdge};
-    const double ys[] = {-(63 - 32) * 0.0175 - kHalfEdge, -(0 - 32) * 0.0175 + kHalfEdge};
-    const double zs[] = {(0 - 64) * 0.0175 - kHalfEdge, (127 - 64) * 0.0175 + kHalfEdge};
-    const double f = 1.0 / std::tan(22.5 * kPi / 180.0);
+    using G = VoxelGrid;
+    const double xs[] = {(0 - G::kAxisColumn) * kCellPitch - kCubeHalfEdge,
+                         (G::kColumns - 1 - G::kAxisColumn) * kCellPitch + kCubeHalfEdge};
+    const double ys[] = {-(G::kLayers - 1 - G::kCentreLayer) * kCellPitch - kCubeHalfEdge,
+                         -(0 - G::kCentreLayer) * kCellPitch + kCubeHalfEdge};
+    const double zs[] = {(0 - G::kAxisRow) * kCellPitch - kCubeHalfEdge,
+                         (G::kRows - 1 - G::kAxisRow) * kCellPitch + kCubeHalfEdge};
+    const double f = 1.0 / std::tan(kFieldOfViewDegrees / 2 * kPi / 180.0);
     const double aspect = static_cast<double>(width) / height;
     const double a = angleDegrees * kPi / 180.0;
     Box box{1e9, -1e9, 1e9, -1e9};
@@ -50,7 +55,7 @@ Box PredictedBlock(double angleDegrees, int width, int height)
         for (double y : ys)
             for (double z : zs) {
                 const double xr = x * std::cos(a) + z * std::sin(a);
-                const double zr = -x * std::sin(a) + z * std::cos(a) - 5.0;
+                const double zr = -x * std::sin(a) + z * std::cos(a) - (kEyeDistance + kAxisBeyondEye);
                 const double px = (f / aspect * xr / -zr + 1.0) / 2.0 * width;
                 const double py = (f * y / -zr + 1.0) / 2.0 * height;
                 box = {std::min(box.left, px), std::max(box.right, px), std::min(box.bottom, py),
@@ -123,7 +128,7 @@ TEST(Scene, FacesTakeTheirCornersColours)
     } cases[] = {
         {"front faces (z = +h)", -1, 0.0f, 0},
         {"right faces (x = +h), turned to the viewer", -1, 270.0f, 1},
-        {"top faces (y = +h) of the lowest layer", 63, 0.0f, 2},
+        {"top faces (y = +h) of the lowest layer", VoxelGrid::kLayers - 1, 0.0f, 2},
     };
     for (const auto& c : cases) {
         if (c.layerOnly < 0)
@@ -146,7 +151,7 @@ TEST(Scene, FacesTakeTheirCornersColours)
 TEST(Scene, TheAxisCellTurnsInPlace)
 {
     View()->m_voxels.Clear();
-    View()->m_voxels[VoxelGrid::Index(32, 64, 64)] = 1;
+    View()->m_voxels[VoxelGrid::AxisCell()] = 1;
     const Box first = LitBox(DrawAt(0.0f));
     const Box turned = LitBox(DrawAt(90.0f));
     const double firstCentre = (first.left + first.right) / 2,

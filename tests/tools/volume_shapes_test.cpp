@@ -10,7 +10,7 @@
 namespace {
 
 constexpr double kPi = 3.14159265358979323846;
-constexpr std::size_t kCellsPerLayer = 128 * 128;
+constexpr std::size_t kCellsPerLayer = GridShape::kLayerStride;
 
 std::size_t Occupied(const std::vector<unsigned char>& bytes)
 {
@@ -20,7 +20,8 @@ std::size_t Occupied(const std::vector<unsigned char>& bytes)
 // Byte at a cell given relative to the centre: x along columns, y up, z along rows.
 unsigned char At(const std::vector<unsigned char>& bytes, int x, int y, int z)
 {
-    return bytes[std::size_t(32 - y) * kCellsPerLayer + std::size_t(64 + z) * 128 + std::size_t(64 + x)];
+    return bytes[GridShape::Index(GridShape::kCentreLayer - y, GridShape::kAxisRow + z,
+                                  GridShape::kAxisColumn + x)];
 }
 
 struct NamedShape {
@@ -40,7 +41,7 @@ TEST(VolumeShapes, EveryShapeIsAFullGridOfZerosAndOnes)
     for (const NamedShape& shape : kAllShapes) {
         SCOPED_TRACE(shape.name);
         const auto bytes = shape.make();
-        ASSERT_EQ(bytes.size(), 1048576u);
+        ASSERT_EQ(bytes.size(), GridShape::kCells);
         EXPECT_TRUE(std::all_of(bytes.begin(), bytes.end(), [](unsigned char b) { return b <= 1; }));
     }
 }
@@ -62,20 +63,20 @@ TEST(VolumeShapes, SingleCellSitsOnTheAxisAtTheMiddleLayer)
 {
     const auto bytes = volumes::SingleCellOnAxis();
     EXPECT_EQ(Occupied(bytes), 1u);
-    EXPECT_EQ(bytes[32 * 16384 + 64 * 128 + 64], 1);
+    EXPECT_EQ(bytes[GridShape::AxisCell()], 1);
 }
 
 TEST(VolumeShapes, ColumnStandsOnTheAxisInEveryLayer)
 {
     const auto bytes = volumes::AxisColumn();
-    EXPECT_EQ(Occupied(bytes), 64u);
-    for (int layer = 0; layer < 64; ++layer)
-        EXPECT_EQ(bytes[layer * 16384 + 64 * 128 + 64], 1) << layer;
+    EXPECT_EQ(Occupied(bytes), std::size_t(GridShape::kLayers));
+    for (int layer = 0; layer < GridShape::kLayers; ++layer)
+        EXPECT_EQ(bytes[GridShape::Index(layer, GridShape::kAxisRow, GridShape::kAxisColumn)], 1) << layer;
 }
 
 TEST(VolumeShapes, BlockAndEmptyAreUniform)
 {
-    EXPECT_EQ(Occupied(volumes::FullBlock()), 1048576u);
+    EXPECT_EQ(Occupied(volumes::FullBlock()), GridShape::kCells);
     EXPECT_EQ(Occupied(volumes::Empty()), 0u);
 }
 
@@ -158,9 +159,9 @@ TEST(VolumeNoise, OccupiedFractionFollowsDensityInEveryLayer)
     for (const double density : {0.0, 0.1, 0.5, 1.0}) {
         SCOPED_TRACE(density);
         const auto bytes = volumes::Noise(density, 42);
-        EXPECT_NEAR(double(Occupied(bytes)) / 1048576.0, density, 0.005);
+        EXPECT_NEAR(double(Occupied(bytes)) / double(GridShape::kCells), density, 0.005);
         // A weak generator shows up as layers far off the average.
-        for (int layer = 0; layer < 64; ++layer) {
+        for (int layer = 0; layer < GridShape::kLayers; ++layer) {
             const auto begin = bytes.begin() + std::ptrdiff_t(layer * kCellsPerLayer);
             const auto ones = std::count(begin, begin + std::ptrdiff_t(kCellsPerLayer), 1);
             ASSERT_NEAR(double(ones) / kCellsPerLayer, density, 0.02) << "layer " << layer;

@@ -31,7 +31,7 @@ private:
 std::vector<unsigned char> Noise(double density, unsigned seed)
 {
     SplitMix64 random(seed);
-    std::vector<unsigned char> bytes(kVolumeBytes);
+    std::vector<unsigned char> bytes(GridShape::kCells);
     for (unsigned char& cell : bytes)
         cell = random.NextUnit() < density ? 1 : 0;
     return bytes;

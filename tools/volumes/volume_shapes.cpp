@@ -10,14 +10,14 @@ namespace {
 template <typename Inside>
 std::vector<unsigned char> Rasterize(Inside inside)
 {
-    std::vector<unsigned char> bytes(kVolumeBytes, 0);
-    for (int layer = 0; layer < kLayers; ++layer) {
-        for (int row = 0; row < kRows; ++row) {
-            for (int column = 0; column < kColumns; ++column) {
-                const int x = column - kAxisColumn;
-                const int y = kCentreLayer - layer;
-                const int z = row - kAxisRow;
-                bytes[CellIndex(layer, row, column)] = inside(x, y, z) ? 1 : 0;
+    std::vector<unsigned char> bytes(GridShape::kCells, 0);
+    for (int layer = 0; layer < GridShape::kLayers; ++layer) {
+        for (int row = 0; row < GridShape::kRows; ++row) {
+            for (int column = 0; column < GridShape::kColumns; ++column) {
+                const int x = column - GridShape::kAxisColumn;
+                const int y = GridShape::kCentreLayer - layer;
+                const int z = row - GridShape::kAxisRow;
+                bytes[GridShape::Index(layer, row, column)] = inside(x, y, z) ? 1 : 0;
             }
         }
     }
@@ -51,18 +51,18 @@ std::vector<unsigned char> Torus()
 
 std::vector<unsigned char> FullBlock()
 {
-    return std::vector<unsigned char>(kVolumeBytes, 1);
+    return std::vector<unsigned char>(GridShape::kCells, 1);
 }
 
 std::vector<unsigned char> Empty()
 {
-    return std::vector<unsigned char>(kVolumeBytes, 0);
+    return std::vector<unsigned char>(GridShape::kCells, 0);
 }
 
 std::vector<unsigned char> SingleCellOnAxis()
 {
     std::vector<unsigned char> bytes = Empty();
-    bytes[CellIndex(kCentreLayer, kAxisRow, kAxisColumn)] = 1;
+    bytes[GridShape::AxisCell()] = 1;
     return bytes;
 }
 

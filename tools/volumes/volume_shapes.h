@@ -1,34 +1,20 @@
 #pragma once
 
-#include <cstddef>
+#include "document/grid_shape.h"
+
 #include <optional>
 #include <string>
 #include <vector>
 
-// Sample volumes for trying out the viewer: raw byte grids of 64 layers x 128 rows x
-// 128 columns, one byte per cell (0 empty, 1 occupied).
+// Sample volumes for trying out the viewer: raw byte grids of the grid's shape
+// (GridShape), one byte per cell (0 empty, 1 occupied). The shapes are centred on the
+// viewer's rotation axis and on the middle layer, so they spin in place.
 namespace volumes {
-
-inline constexpr int kLayers = 64;
-inline constexpr int kRows = 128;
-inline constexpr int kColumns = 128;
-inline constexpr std::size_t kVolumeBytes = std::size_t{kLayers} * kRows * kColumns;
-
-// The viewer's rotation axis runs vertically through this row and column; the shapes are
-// centred on it and on the middle layer so they spin in place.
-inline constexpr int kAxisRow = 64;
-inline constexpr int kAxisColumn = 64;
-inline constexpr int kCentreLayer = 32;
 
 inline constexpr int kSphereRadius = 30;
 inline constexpr int kShellThickness = 2;
 inline constexpr int kTorusMajorRadius = 40;
 inline constexpr int kTorusMinorRadius = 12;
-
-inline constexpr std::size_t CellIndex(int layer, int row, int column)
-{
-    return std::size_t(layer) * kRows * kColumns + std::size_t(row) * kColumns + std::size_t(column);
-}
 
 std::vector<unsigned char> Sphere();
 std::vector<unsigned char> HollowShell();
