@@ -1,7 +1,11 @@
+// The test tools as a test or a person runs them: make_volume writing volume files, and
+// both tools refusing arguments they cannot use.
 #include <gtest/gtest.h>
 #include <unistd.h>
 
 #include <algorithm>
+#include <cerrno>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -20,7 +24,7 @@ std::vector<unsigned char> ReadFile(const fs::path& path)
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
-class MakeVolumeCli : public ::testing::Test {
+class ToolCli : public ::testing::Test {
 protected:
     void SetUp() override
     {
@@ -30,10 +34,15 @@ protected:
     }
     void TearDown() override { fs::remove_all(directory_); }
 
-    static ProcessResult Run(std::vector<std::string> arguments)
+    static ProcessResult Run(std::vector<std::string> arguments, const char* program = MAKE_VOLUME_PATH)
     {
-        arguments.insert(arguments.begin(), MAKE_VOLUME_PATH);
+        arguments.insert(arguments.begin(), program);
         return RunProcess(arguments, seconds(20));
+    }
+
+    static std::size_t EntriesIn(const fs::path& directory)
+    {
+        return std::size_t(std::distance(fs::directory_iterator(directory), fs::directory_iterator()));
     }
 
     fs::path directory_;
@@ -45,7 +54,8 @@ struct RoundTrip {
     std::vector<unsigned char> expected;
 };
 
-TEST_F(MakeVolumeCli, WrittenFilesReadBackAsRequested)
+// Each case writes over the file the one before left, and leaves no temporary file behind.
+TEST_F(ToolCli, WrittenFilesReadBackAsRequested)
 {
     const RoundTrip cases[] = {
         {{"sphere"}, {}, volumes::Sphere()},
@@ -54,6 +64,7 @@ TEST_F(MakeVolumeCli, WrittenFilesReadBackAsRequested)
         {{"block"}, {}, volumes::FullBlock()},
         {{"empty"}, {}, volumes::Empty()},
         {{"cell"}, {}, volumes::SingleCellOnAxis()},
+        {{"column"}, {}, volumes::AxisColumn()},
         {{"noise"}, {}, volumes::Noise(0.1, 1)},
         {{"noise"}, {"--density", "0.5", "--seed", "7"}, volumes::Noise(0.5, 7)},
         {{"noise"}, {"--seed", "4294967295"}, volumes::Noise(0.1, 4294967295u)},
@@ -71,10 +82,11 @@ TEST_F(MakeVolumeCli, WrittenFilesReadBackAsRequested)
         ASSERT_TRUE(result.exited);
         EXPECT_EQ(result.exit_code, 0) << result.error_output;
         EXPECT_TRUE(ReadFile(output) == test.expected);
+        EXPECT_EQ(EntriesIn(directory_), 1u);
     }
 }
 
-TEST_F(MakeVolumeCli, SamplesDirectoryHoldsEveryShapeUnderItsPlainName)
+TEST_F(ToolCli, SamplesDirectoryHoldsEveryShapeUnderItsPlainName)
 {
     const fs::path samples = directory_ / "new" / "samples";
     const ProcessResult result = Run({"--samples", samples.string()});
@@ -92,37 +104,51 @@ TEST_F(MakeVolumeCli, SamplesDirectoryHoldsEveryShapeUnderItsPlainName)
     const auto noise = ReadFile(samples / "noise");
     ASSERT_EQ(noise.size(), 1048576u);
     EXPECT_NEAR(double(std::count(noise.begin(), noise.end(), 1)) / noise.size(), 0.1, 0.005);
-    EXPECT_EQ(std::distance(fs::directory_iterator(samples), fs::directory_iterator()), 6);
+    EXPECT_EQ(EntriesIn(samples), 6u);
 }
 
-TEST_F(MakeVolumeCli, BadArgumentsAreRefusedWithoutWritingAnything)
+// xdnd_drop refuses them before it connects to X, so none of these needs a display.
+TEST_F(ToolCli, BadArgumentsAreRefusedWithUsageWithoutWritingAnything)
 {
     const std::string out = (directory_ / "out").string();
-    const std::vector<std::string> cases[] = {
-        {},
-        {"sphere"},
-        {"cube", out},
-        {"sphere", out, "extra"},
-        {"sphere", out, "--frobnicate"},
-        {"sphere", out, "--seed", "3"},
-        {"noise", out, "--density"},
-        {"noise", out, "--density", "1.5"},
-        {"noise", out, "--density", "-0.1"},
-        {"noise", out, "--density", "half"},
-        {"noise", out, "--seed", "-1"},
-        {"noise", out, "--seed", "4294967296"},
-        {"--bytes", "5", out},
-        {"--fill", "5", out},
-        {"--bytes", "5", "--fill", "256", out},
-        {"--bytes", "5k", "--fill", "0", out},
-        {"--bytes", "16777217", "--fill", "0", out},
-        {"--bytes", "5", "--fill", "0"},
-        {"--samples"},
-        {"--samples", out, "sphere"},
+    const struct {
+        const char* program;
+        std::vector<std::string> arguments;
+    } cases[] = {
+        {MAKE_VOLUME_PATH, {}},
+        {MAKE_VOLUME_PATH, {"sphere"}},
+        {MAKE_VOLUME_PATH, {"cube", out}},
+        {MAKE_VOLUME_PATH, {"Sphere", out}},
+        {MAKE_VOLUME_PATH, {"sphere", out, "extra"}},
+        {MAKE_VOLUME_PATH, {"sphere", out, "--frobnicate"}},
+        {MAKE_VOLUME_PATH, {"sphere", out, "--seed", "3"}},
+        {MAKE_VOLUME_PATH, {"noise", out, "--density"}},
+        {MAKE_VOLUME_PATH, {"noise", out, "--density", "1.5"}},
+        {MAKE_VOLUME_PATH, {"noise", out, "--density", "-0.1"}},
+        {MAKE_VOLUME_PATH, {"noise", out, "--density", "half"}},
+        {MAKE_VOLUME_PATH, {"noise", out, "--seed", "-1"}},
+        {MAKE_VOLUME_PATH, {"noise", out, "--seed", "4294967296"}},
+        {MAKE_VOLUME_PATH, {"--bytes", "5", out}},
+        {MAKE_VOLUME_PATH, {"--fill", "5", out}},
+        {MAKE_VOLUME_PATH, {"--bytes", "5", "--fill", "256", out}},
+        {MAKE_VOLUME_PATH, {"--bytes", "5k", "--fill", "0", out}},
+        {MAKE_VOLUME_PATH, {"--bytes", "16777217", "--fill", "0", out}},
+        {MAKE_VOLUME_PATH, {"--bytes", "5", "--fill", "0"}},
+        {MAKE_VOLUME_PATH, {"--samples"}},
+        {MAKE_VOLUME_PATH, {"--samples", out, "sphere"}},
+        {XDND_DROP_PATH, {}},
+        {XDND_DROP_PATH, {"0x400001"}},
+        {XDND_DROP_PATH, {"window", "/tmp/a"}},
+        {XDND_DROP_PATH, {"0x", "/tmp/a"}},
+        {XDND_DROP_PATH, {"0", "/tmp/a"}},
+        {XDND_DROP_PATH, {"-5", "/tmp/a"}},
+        {XDND_DROP_PATH, {"12z", "/tmp/a"}},
+        {XDND_DROP_PATH, {"0x400001", "relative/path"}},
+        {XDND_DROP_PATH, {"0x400001", "/tmp/a", ""}},
     };
-    for (const auto& arguments : cases) {
-        SCOPED_TRACE(testing::PrintToString(arguments));
-        const ProcessResult result = Run(arguments);
+    for (const auto& [program, arguments] : cases) {
+        SCOPED_TRACE(fs::path(program).filename().string() + " " + testing::PrintToString(arguments));
+        const ProcessResult result = Run(arguments, program);
         ASSERT_TRUE(result.exited);
         EXPECT_EQ(result.exit_code, 2);
         EXPECT_NE(result.error_output.find("usage:"), std::string::npos) << result.error_output;
@@ -130,12 +156,22 @@ TEST_F(MakeVolumeCli, BadArgumentsAreRefusedWithoutWritingAnything)
     }
 }
 
-TEST_F(MakeVolumeCli, WriteFailureNamesTheFile)
+TEST_F(ToolCli, WriteFailureNamesTheFileAndTheReasonAndLeavesNoTemporaryFile)
 {
-    const std::string out = (directory_ / "missing" / "sphere").string();
-    const ProcessResult result = Run({"sphere", out});
-    EXPECT_EQ(result.exit_code, 1);
-    EXPECT_NE(result.error_output.find(out), std::string::npos) << result.error_output;
+    fs::create_directory(directory_ / "occupied-by-directory");
+    const struct {
+        fs::path path;
+        int reason;
+    } unwritable[] = {{directory_ / "missing" / "sphere", ENOENT},
+                      {directory_ / "occupied-by-directory", EISDIR}};
+    for (const auto& [path, reason] : unwritable) {
+        SCOPED_TRACE(path.string());
+        const ProcessResult result = Run({"sphere", path.string()});
+        EXPECT_EQ(result.exit_code, 1);
+        EXPECT_NE(result.error_output.find(path.string()), std::string::npos) << result.error_output;
+        EXPECT_NE(result.error_output.find(std::strerror(reason)), std::string::npos) << result.error_output;
+        EXPECT_EQ(EntriesIn(directory_), 1u);
+    }
 }
 
 }  // namespace

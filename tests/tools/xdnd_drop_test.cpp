@@ -48,15 +48,8 @@ protected:
 
     ProcessResult DropOnto(Window given, XdndTestTarget& target, const std::vector<std::string>& paths)
     {
-        const auto start = std::chrono::steady_clock::now();
-        ChildProcess source(Command(Hex(given), paths));
-        target.ServeUntilExit(source, kKillAfter);
-        ProcessResult result;
-        result.exited = source.Exited();
-        result.exit_code = source.exit_code();
-        result.error_output = source.ErrorOutput();
-        result.elapsed = std::chrono::duration_cast<milliseconds>(std::chrono::steady_clock::now() - start);
-        return result;
+        return RunProcess(Command(Hex(given), paths), kKillAfter,
+                          [&](ChildProcess& source) { target.ServeUntilExit(source, kKillAfter); });
     }
 
     void ExpectDropPointAtCentreOf(Window window, const XdndTestTarget& target)
