@@ -68,17 +68,8 @@ PngImage IcoPicture()
     return picture;
 }
 
-TEST(IconSet, HoldsEveryThemeSizeSmallestFirst)
-{
-    const std::vector<PngImage> images = ReadIconSet();
-    ASSERT_EQ(images.size(), std::size(kSizes));
-    for (std::size_t i = 0; i < images.size(); ++i) {
-        EXPECT_EQ(images[i].width, kSizes[i].side) << "image " << i;
-        EXPECT_EQ(images[i].height, kSizes[i].side) << "image " << i;
-    }
-}
-
-TEST(IconSet, EachSizeIsItsDrawingScaledByAWholeNumber)
+// Every size the icon theme asks for, smallest first, each its drawing scaled up.
+TEST(IconSet, EachThemeSizeIsItsDrawingScaledByAWholeNumber)
 {
     const std::vector<PngImage> images = ReadIconSet();
     ASSERT_EQ(images.size(), std::size(kSizes));
@@ -86,6 +77,8 @@ TEST(IconSet, EachSizeIsItsDrawingScaledByAWholeNumber)
     const PngImage& small = images[0];
     for (std::size_t i = 0; i < images.size(); ++i) {
         SCOPED_TRACE(kSizes[i].side);
+        EXPECT_EQ(images[i].width, kSizes[i].side);
+        EXPECT_EQ(images[i].height, kSizes[i].side);
         const PngImage drawing = ScaleDown(images[i], kSizes[i].side / kSizes[i].drawingSide);
         const PngImage& expected = kSizes[i].drawingSide == 32 ? large : small;
         ASSERT_EQ(drawing.width, expected.width);
@@ -93,22 +86,35 @@ TEST(IconSet, EachSizeIsItsDrawingScaledByAWholeNumber)
     }
 }
 
-TEST(IconSet, SmallDrawingShowsCubesInSeveralColoursOnBlack)
+// Both drawings, the .ico's 32 pixels and the smallest PNG's 16, show cubes on black.
+TEST(IconSet, DrawingsShowCubesInSeveralColoursOnBlack)
 {
-    const PngImage small = ReadIconSet().at(0);
-    std::set<std::tuple<int, int, int>> colours;
-    int blackPixels = 0;
-    for (const Colour& colour : small.pixels) {
-        if (colour == kBlack) {
-            ++blackPixels;
-        } else {
-            colours.insert({colour.red, colour.green, colour.blue});
+    const struct {
+        const char* what;
+        PngImage picture;
+        std::size_t leastColours;
+        int leastBlackPixels;
+    } drawings[] = {
+        {".ico", IcoPicture(), 3, 32 * 32 / 2},
+        {"16-pixel PNG", ReadIconSet().at(0), 6, 16 * 16 / 3},  // lit tops and shaded sides of three hues
+    };
+    for (const auto& [what, picture, leastColours, leastBlackPixels] : drawings) {
+        SCOPED_TRACE(what);
+        std::set<std::tuple<int, int, int>> colours;
+        int blackPixels = 0;
+        for (const Colour& colour : picture.pixels) {
+            if (colour == kBlack) {
+                ++blackPixels;
+            } else {
+                colours.insert({colour.red, colour.green, colour.blue});
+            }
         }
-    }
-    EXPECT_GE(colours.size(), 6u);  // lit tops and shaded sides of three hues at least
-    EXPECT_GT(blackPixels, 16 * 16 / 3);
-    for (auto [x, y] : {std::pair{0, 0}, {15, 0}, {0, 15}, {15, 15}}) {
-        EXPECT_EQ(small.At(x, y), kBlack) << "corner " << x << "," << y;
+        EXPECT_GE(colours.size(), leastColours);
+        EXPECT_GT(blackPixels, leastBlackPixels);
+        const int last = picture.width - 1;
+        for (auto [x, y] : {std::pair{0, 0}, {last, 0}, {0, last}, {last, last}}) {
+            EXPECT_EQ(picture.At(x, y), kBlack) << "corner " << x << "," << y;
+        }
     }
 }
 

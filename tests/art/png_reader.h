@@ -1,8 +1,7 @@
 #pragma once
 
-// Reads a PNG file chunk by chunk, checking every CRC, so the icon checks do not
-// share the writer's idea of the format. Handles what the icons use: 8-bit
-// indexed colour, not interlaced.
+// Reads a PNG file with libpng, which checks every chunk's CRC, so the icon checks do
+// not share the writer's idea of the format.
 #include <stdexcept>
 #include <vector>
 

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <string>
+
 #include "art/embedded_art.h"
 #include "dib_reader.h"
 
@@ -9,7 +11,6 @@ namespace {
 constexpr std::size_t kFileHeaderSize = 14;
 constexpr int kImageSize = 16;
 constexpr int kImageHeight = 15;
-constexpr int kImageCount = 3;
 constexpr int kPlay = 0, kAbout = 1, kContextHelp = 2;
 
 class ToolbarBitmapTest : public ::testing::Test {
@@ -50,13 +51,10 @@ TEST_F(ToolbarBitmapTest, HeadersDescribeUncompressedFourBitBitmap)
     }
 }
 
-TEST_F(ToolbarBitmapTest, FileSizeFieldMatchesByteCount)
+// The file's size and pixel offset fields agree with the bytes, and the padded rows end the file.
+TEST_F(ToolbarBitmapTest, SizeAndOffsetFieldsMatchTheBytes)
 {
     EXPECT_EQ(file_.U32(2), file_.size());
-}
-
-TEST_F(ToolbarBitmapTest, PaddedRowsRunFromPixelOffsetToEndOfFile)
-{
     EXPECT_EQ(file_.U32(10), dib_.pixelOffset);
     EXPECT_EQ(dib_.pixelOffset + RowStride(48, 4) * 15, file_.size());
 }
@@ -69,17 +67,8 @@ TEST_F(ToolbarBitmapTest, ColourTableIsTheStandardSixteen)
     }
 }
 
-TEST_F(ToolbarBitmapTest, EveryImageHasLightGreyCorners)
-{
-    const int last = kImageSize - 1, bottom = kImageHeight - 1;
-    for (int image = 0; image < kImageCount; ++image) {
-        for (auto [x, y] : {std::pair{0, 0}, {last, 0}, {0, bottom}, {last, bottom}}) {
-            EXPECT_EQ(At(image, x, y), kLightGrey) << "image " << image << " at " << x << "," << y;
-        }
-    }
-}
-
-TEST_F(ToolbarBitmapTest, EachImageIsDrawnInItsColours)
+// Each image is drawn in its colours on the light grey a toolbar shows, which fills its corners.
+TEST_F(ToolbarBitmapTest, EachImageIsDrawnInItsColoursOnLightGrey)
 {
     const struct {
         int image;
@@ -89,9 +78,14 @@ TEST_F(ToolbarBitmapTest, EachImageIsDrawnInItsColours)
         {kAbout, {kYellow, kBlack}},
         {kContextHelp, {kNavy, kBlack}},
     };
+    const int last = kImageSize - 1, bottom = kImageHeight - 1;
     for (const auto& c : cases) {
+        SCOPED_TRACE("image " + std::to_string(c.image));
         for (const Colour& colour : c.colours) {
-            EXPECT_TRUE(ImageContains(c.image, colour)) << "image " << c.image << " lacks " << colour;
+            EXPECT_TRUE(ImageContains(c.image, colour)) << "lacks " << colour;
+        }
+        for (auto [x, y] : {std::pair{0, 0}, {last, 0}, {0, bottom}, {last, bottom}}) {
+            EXPECT_EQ(At(c.image, x, y), kLightGrey) << "corner " << x << "," << y;
         }
     }
 }

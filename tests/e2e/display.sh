@@ -1,6 +1,6 @@
 # Displays of a test's own, for the cases that depend on what the display is: an X server
 # with given options (another depth, no GLX), a window manager on it, or a headless
-# Wayland session with or without XWayland. Sourced before lib.sh; what is started here
+# Wayland session with or without XWayland. Sourced by lib.sh; what is started here
 # ends with the test.
 
 SERVER_PIDS=()

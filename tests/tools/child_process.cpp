@@ -69,12 +69,15 @@ std::string ChildProcess::ErrorOutput() const
     return text;
 }
 
-ProcessResult RunProcess(const std::vector<std::string>& argv, std::chrono::milliseconds limit)
+ProcessResult RunProcess(const std::vector<std::string>& argv, std::chrono::milliseconds limit,
+                         const std::function<void(ChildProcess&)>& wait)
 {
     const auto start = std::chrono::steady_clock::now();
     ChildProcess child(argv);
     ProcessResult result;
-    result.exited = child.WaitForExit(limit);
+    if (wait)
+        wait(child);
+    result.exited = child.WaitForExit(wait ? std::chrono::milliseconds(0) : limit);
     result.elapsed =
         std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() - start);
     result.exit_code = child.exit_code();

@@ -4,6 +4,7 @@
 
 #include <chrono>
 #include <cstdio>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -38,4 +39,7 @@ struct ProcessResult {
     std::chrono::milliseconds elapsed{0};
 };
 
-ProcessResult RunProcess(const std::vector<std::string>& argv, std::chrono::milliseconds limit);
+// Runs the program until it exits or `limit` passes. `wait`, when given, does the waiting
+// instead, answering what the program asks of the test meanwhile, and must return by then.
+ProcessResult RunProcess(const std::vector<std::string>& argv, std::chrono::milliseconds limit,
+                         const std::function<void(ChildProcess&)>& wait = nullptr);

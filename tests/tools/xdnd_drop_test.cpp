@@ -48,15 +48,8 @@ protected:
 
     ProcessResult DropOnto(Window given, XdndTestTarget& target, const std::vector<std::string>& paths)
     {
-        const auto start = std::chrono::steady_clock::now();
-        ChildProcess source(Command(Hex(given), paths));
-        target.ServeUntilExit(source, kKillAfter);
-        ProcessResult result;
-        result.exited = source.Exited();
-        result.exit_code = source.exit_code();
-        result.error_output = source.ErrorOutput();
-        result.elapsed = std::chrono::duration_cast<milliseconds>(std::chrono::steady_clock::now() - start);
-        return result;
+        return RunProcess(Command(Hex(given), paths), kKillAfter,
+                          [&](ChildProcess& source) { target.ServeUntilExit(source, kKillAfter); });
     }
 
     void ExpectDropPointAtCentreOf(Window window, const XdndTestTarget& target)
@@ -114,23 +107,22 @@ TEST_F(XdndDrop, DeliversPathsAsPercentEncodedFileUris)
 // canvas) or a window manager frame around the toplevel.
 TEST_F(XdndDrop, FindsTheAwareWindowAboveOrBelowTheGivenOne)
 {
-    {
-        SCOPED_TRACE("child of the aware window");
-        XdndTestTarget target(display_, root_, 0, 0, 400, 300, TargetReply::kAccept);
-        const Window child = CreateMappedWindow(display_, target.window(), 250, 50, 100, 100);
-        const ProcessResult result = DropOnto(child, target, {"/x y"});
+    XdndTestTarget aboveChild(display_, root_, 0, 0, 400, 300, TargetReply::kAccept);
+    const Window child = CreateMappedWindow(display_, aboveChild.window(), 250, 50, 100, 100);
+    const Window frame = CreateMappedWindow(display_, root_, 500, 500, 300, 300);
+    XdndTestTarget inFrame(display_, frame, 50, 50, 200, 200, TargetReply::kAccept);
+    const struct {
+        const char* what;
+        Window given;
+        XdndTestTarget& target;
+    } cases[] = {{"child of the aware window", child, aboveChild},
+                 {"frame around the aware window", frame, inFrame}};
+    for (const auto& [what, given, target] : cases) {
+        SCOPED_TRACE(what);
+        const ProcessResult result = DropOnto(given, target, {"/x y"});
         EXPECT_EQ(result.exit_code, 0) << result.error_output;
         EXPECT_EQ(target.uri_list, "file:///x%20y\r\n");
-        ExpectDropPointAtCentreOf(child, target);
-    }
-    {
-        SCOPED_TRACE("frame around the aware window");
-        const Window frame = CreateMappedWindow(display_, root_, 500, 500, 300, 300);
-        XdndTestTarget target(display_, frame, 50, 50, 200, 200, TargetReply::kAccept);
-        const ProcessResult result = DropOnto(frame, target, {"/x y"});
-        EXPECT_EQ(result.exit_code, 0) << result.error_output;
-        EXPECT_EQ(target.uri_list, "file:///x%20y\r\n");
-        ExpectDropPointAtCentreOf(frame, target);
+        ExpectDropPointAtCentreOf(given, target);
     }
 }
 
