@@ -9,11 +9,6 @@ const AFX_MSGMAP* CCmdTarget::GetThisMessageMap()
     return &map;
 }
 
-const AFX_MSGMAP* CCmdTarget::GetMessageMap() const
-{
-    return GetThisMessageMap();
-}
-
 const AFX_MSGMAP_ENTRY* CCmdTarget::FindEntry(const AFX_MSGMAP* map, UINT message, int code, UINT id)
 {
     for (; map != nullptr; map = map->pfnGetBaseMap != nullptr ? map->pfnGetBaseMap() : nullptr)
@@ -36,13 +31,6 @@ BOOL CCmdTarget::OnCmdMsg(UINT nID, int nCode, CCmdUI* pCmdUI, AFX_CMDHANDLERINF
     entry->pfn(this, msg);
     return TRUE;
 }
-
-void CCmdUI::Enable(BOOL)
-{
-    m_bEnableChanged = TRUE;
-}
-
-void CCmdUI::SetCheck(int) {}
 
 void CCmdUI::DoUpdate(CCmdTarget* pTarget, BOOL bDisableIfNoHandler)
 {

@@ -22,7 +22,7 @@ public:
 
 protected:
     static const AFX_MSGMAP* GetThisMessageMap();
-    virtual const AFX_MSGMAP* GetMessageMap() const;
+    virtual const AFX_MSGMAP* GetMessageMap() const { return GetThisMessageMap(); }
 };
 
 // The state a command's user interface should take. The framework gives one to every
@@ -33,8 +33,8 @@ public:
     BOOL m_bEnableChanged = FALSE;
 
     virtual ~CCmdUI() = default;
-    virtual void Enable(BOOL bOn = TRUE);
-    virtual void SetCheck(int nCheck = 1);
+    virtual void Enable(BOOL bOn = TRUE) { m_bEnableChanged = TRUE; }
+    virtual void SetCheck(int nCheck = 1) {}
 
     // Asks the target for the state; with no update handler the command is enabled when
     // some handler exists for it, and disabled otherwise if bDisableIfNoHandler.

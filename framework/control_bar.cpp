@@ -29,11 +29,6 @@ wxAuiToolBar* NativeToolBar(HWND hWnd)
 
 }  // namespace
 
-void CControlBar::SetBarStyle(DWORD dwStyle)
-{
-    m_dwBarStyle = dwStyle;
-}
-
 BOOL CControlBar::IsVisible() const
 {
     if (m_hWnd == nullptr)

@@ -13,7 +13,7 @@ class CControlBar : public CWnd {
     DECLARE_DYNAMIC(CControlBar)
 public:
     DWORD GetBarStyle() const { return m_dwBarStyle; }
-    virtual void SetBarStyle(DWORD dwStyle);
+    virtual void SetBarStyle(DWORD dwStyle) { m_dwBarStyle = dwStyle; }
     void EnableDocking(DWORD dwDockStyle) { m_dwDockStyle = dwDockStyle; }
     DWORD GetDockingStyle() const { return m_dwDockStyle; }
     BOOL IsVisible() const;

@@ -135,18 +135,10 @@ BOOL CDialog::Create(UINT nIDTemplate, CWnd* pParentWnd)
 
 BOOL CDialog::OnInitDialog()
 {
-    UpdateData(FALSE);
-    return TRUE;
-}
-
-BOOL CDialog::UpdateData(BOOL bSaveAndValidate)
-{
-    CDataExchange exchange(this, bSaveAndValidate);
+    CDataExchange exchange{this};
     DoDataExchange(&exchange);
     return TRUE;
 }
-
-void CDialog::DoDataExchange(CDataExchange*) {}
 
 int CSliderCtrl::GetPos() const
 {

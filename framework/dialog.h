@@ -4,14 +4,9 @@
 
 #include "wnd.h"
 
-class CDataExchange {
-public:
-    CDataExchange(CWnd* pDlgWnd, BOOL bSaveAndValidate)
-        : m_pDlgWnd(pDlgWnd), m_bSaveAndValidate(bSaveAndValidate)
-    {
-    }
+// What a dialog's data exchange works on: the dialog whose controls are bound.
+struct CDataExchange {
     CWnd* m_pDlgWnd;
-    BOOL m_bSaveAndValidate;
 };
 
 // Binds the control object to the dialog's control with the given id, the first time.
@@ -29,10 +24,9 @@ public:
     // template says so.
     BOOL Create(UINT nIDTemplate, CWnd* pParentWnd = nullptr);
     virtual BOOL OnInitDialog();
-    BOOL UpdateData(BOOL bSaveAndValidate = TRUE);
 
 protected:
-    virtual void DoDataExchange(CDataExchange* pDX);
+    virtual void DoDataExchange(CDataExchange* pDX) {}
     HWND CreateNativeWindow(const CREATESTRUCT& cs) override;
 
     UINT m_nIDHelp;

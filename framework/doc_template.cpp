@@ -86,11 +86,8 @@ CDocument* CSingleDocTemplate::OpenDocumentFile(LPCSTR lpszPathName, BOOL bMakeV
             AfxMessageBox(AfxLoadString(AFX_IDP_FAILED_TO_CREATE_DOC).c_str(), MB_OK | MB_ICONEXCLAMATION);
             return nullptr;
         }
-    } else {
-        if (!pDocument->SaveModified())
-            return nullptr;
-        if (!pDocument->GetViews().empty())
-            pFrame = pDocument->GetViews().front()->GetParentFrame();
+    } else if (!pDocument->GetViews().empty()) {
+        pFrame = pDocument->GetViews().front()->GetParentFrame();
     }
 
     if (pFrame == nullptr) {
@@ -103,26 +100,18 @@ CDocument* CSingleDocTemplate::OpenDocumentFile(LPCSTR lpszPathName, BOOL bMakeV
         }
     }
 
-    if (lpszPathName == nullptr) {
+    if (lpszPathName == nullptr)
         pDocument->SetTitle(AfxLoadString(AFX_IDS_UNTITLED).c_str());
-        if (!pDocument->OnNewDocument()) {
-            if (created) {
-                pFrame->DestroyWindow();
-                delete pDocument;
-            }
-            return nullptr;
+    // A failed load has told the user why; a document that was there stays as it was.
+    if (lpszPathName == nullptr ? !pDocument->OnNewDocument() : !pDocument->OnOpenDocument(lpszPathName)) {
+        if (created) {
+            pFrame->DestroyWindow();
+            delete pDocument;
         }
-    } else {
-        // A failed load has told the user why; the document and its view stay as they were.
-        if (!pDocument->OnOpenDocument(lpszPathName)) {
-            if (created) {
-                pFrame->DestroyWindow();
-                delete pDocument;
-            }
-            return nullptr;
-        }
-        pDocument->SetPathName(lpszPathName);
+        return nullptr;
     }
+    if (lpszPathName != nullptr)
+        pDocument->SetPathName(lpszPathName);
 
     CWinApp* app = AfxGetApp();
     if (created && app != nullptr && app->m_pMainWnd == nullptr)

@@ -32,7 +32,7 @@ BOOL CDocument::OnOpenDocument(LPCSTR lpszPathName)
     CFile file;
     CFileException openError;
     if (!file.Open(lpszPathName, CFile::modeRead, &openError)) {
-        ReportSaveLoadException(lpszPathName, openError, FALSE);
+        AfxMessageBox(openError.GetErrorMessage(), MB_OK | MB_ICONEXCLAMATION);
         return FALSE;
     }
     DeleteContents();
@@ -45,15 +45,10 @@ BOOL CDocument::OnOpenDocument(LPCSTR lpszPathName)
         file.Close();
     } catch (const CException& failure) {
         AfxRestoreWaitCursor(waitLevel);
-        ReportSaveLoadException(lpszPathName, failure, FALSE);
+        AfxMessageBox(failure.GetErrorMessage(), MB_OK | MB_ICONEXCLAMATION);
         return FALSE;
     }
     return TRUE;
-}
-
-void CDocument::ReportSaveLoadException(LPCSTR, const CException& e, BOOL)
-{
-    AfxMessageBox(e.GetErrorMessage(), MB_OK | MB_ICONEXCLAMATION);
 }
 
 void CDocument::OnCloseDocument()
@@ -72,29 +67,12 @@ void CDocument::OnCloseDocument()
         delete this;
 }
 
-void CDocument::DeleteContents() {}
-
-BOOL CDocument::SaveModified()
-{
-    return TRUE;  // nothing is ever saved, so nothing can be lost
-}
-
-void CDocument::SetTitle(LPCSTR lpszTitle)
-{
-    m_strTitle = lpszTitle;
-}
-
 void CDocument::SetPathName(LPCSTR lpszPathName, BOOL bAddToMRU)
 {
     const std::string path = lpszPathName;
     SetTitle(path.substr(path.find_last_of('/') + 1).c_str());
     if (bAddToMRU && AfxGetApp() != nullptr)
         AfxGetApp()->AddToRecentFileList(lpszPathName);
-}
-
-void CDocument::AddView(CView* pView)
-{
-    m_viewList.push_back(pView);
 }
 
 void CDocument::RemoveView(CView* pView)

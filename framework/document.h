@@ -9,7 +9,6 @@
 
 class CArchive;
 class CDocTemplate;
-class CException;
 class CView;
 
 class CDocument : public CCmdTarget {
@@ -22,15 +21,13 @@ public:
     // load it; reports every failure to the user and returns FALSE.
     virtual BOOL OnOpenDocument(LPCSTR lpszPathName);
     virtual void OnCloseDocument();
-    virtual void DeleteContents();
-    virtual BOOL SaveModified();
-    virtual void ReportSaveLoadException(LPCSTR lpszPathName, const CException& e, BOOL bSaving);
+    virtual void DeleteContents() {}
 
     const CString& GetTitle() const { return m_strTitle; }
-    virtual void SetTitle(LPCSTR lpszTitle);
+    virtual void SetTitle(LPCSTR lpszTitle) { m_strTitle = lpszTitle; }
     virtual void SetPathName(LPCSTR lpszPathName, BOOL bAddToMRU = TRUE);
 
-    void AddView(CView* pView);
+    void AddView(CView* pView) { m_viewList.push_back(pView); }
     void RemoveView(CView* pView);
     const std::vector<CView*>& GetViews() const { return m_viewList; }
 

@@ -68,11 +68,6 @@ CString CArchiveException::GetErrorMessage() const
                    std::to_string(m_nBytesRead) + (m_nBytesRead == 1 ? " byte." : " bytes."));
 }
 
-CFile::~CFile()
-{
-    Close();
-}
-
 BOOL CFile::Open(LPCSTR lpszFileName, UINT, CFileException* pError)
 {
     Close();

@@ -9,7 +9,7 @@ public:
     enum OpenFlags : UINT { modeRead = 0 };
 
     CFile() = default;
-    ~CFile();
+    ~CFile() { Close(); }
     CFile(const CFile&) = delete;
     CFile& operator=(const CFile&) = delete;
 

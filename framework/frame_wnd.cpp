@@ -249,21 +249,6 @@ BOOL CFrameWnd::OnCmdMsg(UINT nID, int nCode, CCmdUI* pCmdUI, AFX_CMDHANDLERINFO
     return app != nullptr && app->OnCmdMsg(nID, nCode, pCmdUI, pHandlerInfo);
 }
 
-void CFrameWnd::RouteCommand(UINT nID)
-{
-    OnCmdMsg(nID, CN_COMMAND, nullptr, nullptr);
-}
-
-void CFrameWnd::RouteUpdate(CCmdUI* pCmdUI)
-{
-    pCmdUI->DoUpdate(this, TRUE);
-}
-
-void CFrameWnd::EnableDocking(DWORD dwDockStyle)
-{
-    m_dwDockStyle = dwDockStyle;
-}
-
 void CFrameWnd::DockControlBar(CControlBar* pBar, UINT, const RECT*)
 {
     if (pBar == nullptr || pBar->m_hWnd == nullptr || m_pDockSite == nullptr)
@@ -319,18 +304,10 @@ void CFrameWnd::ShowControlBar(CControlBar* pBar, BOOL bShow, BOOL)
     m_pDockSite->manager.Update();
 }
 
-BOOL CFrameWnd::OnBarCheck(UINT nID)
-{
-    CControlBar* pBar = GetControlBar(nID);
-    if (pBar == nullptr)
-        return FALSE;
-    ShowControlBar(pBar, !pBar->IsVisible(), FALSE);
-    return TRUE;
-}
-
 void CFrameWnd::OnViewToolbar()
 {
-    OnBarCheck(ID_VIEW_TOOLBAR);
+    if (CControlBar* pBar = GetControlBar(AFX_IDW_TOOLBAR))
+        ShowControlBar(pBar, !pBar->IsVisible(), FALSE);
 }
 
 void CFrameWnd::OnUpdateViewToolbar(CCmdUI* pCmdUI)
@@ -346,8 +323,6 @@ void CFrameWnd::OnUpdateViewToolbar(CCmdUI* pCmdUI)
 void CFrameWnd::OnClose()
 {
     CDocument* pDoc = GetActiveDocument();
-    if (pDoc != nullptr && !pDoc->SaveModified())
-        return;
     if (pDoc != nullptr)
         pDoc->OnCloseDocument();  // destroys this frame
     else

@@ -51,15 +51,15 @@ public:
     void InitialUpdateFrame(CDocument* pDoc, BOOL bMakeVisible);
     virtual void OnUpdateFrameTitle(BOOL bAddToTitle);
 
-    void EnableDocking(DWORD dwDockStyle);
+    void EnableDocking(DWORD dwDockStyle) { m_dwDockStyle = dwDockStyle; }
     void DockControlBar(CControlBar* pBar, UINT nDockBarID = 0, const RECT* lpRect = nullptr);
     void ShowControlBar(CControlBar* pBar, BOOL bShow, BOOL bDelay);
     CControlBar* GetControlBar(UINT nID) const;
 
     BOOL OnCmdMsg(UINT nID, int nCode, CCmdUI* pCmdUI, AFX_CMDHANDLERINFO* pHandlerInfo) override;
     // Routes a command from the frame's menu, accelerators or control bars.
-    void RouteCommand(UINT nID);
-    void RouteUpdate(CCmdUI* pCmdUI);
+    void RouteCommand(UINT nID) { OnCmdMsg(nID, CN_COMMAND, nullptr, nullptr); }
+    void RouteUpdate(CCmdUI* pCmdUI) { pCmdUI->DoUpdate(this, TRUE); }
 
     DockSite* GetDockSite() const { return m_pDockSite.get(); }
 
@@ -71,7 +71,6 @@ protected:
 
     int OnCreate(LPCREATESTRUCT lpCreateStruct);
     void OnClose();
-    BOOL OnBarCheck(UINT nID);
     void OnViewToolbar();
     void OnUpdateViewToolbar(CCmdUI* pCmdUI);
 

@@ -38,11 +38,6 @@ CSystemPalette& CSystemPalette::Instance()
     return palette;
 }
 
-CSystemPalette::CSystemPalette()
-{
-    Reset();
-}
-
 void CSystemPalette::Reset()
 {
     m_entries.assign(256, PALETTEENTRY{0, 0, 0, 0});

@@ -59,7 +59,7 @@ public:
     void Reset();
 
 private:
-    CSystemPalette();
+    CSystemPalette() { Reset(); }
     std::vector<PALETTEENTRY> m_entries;
 };
 

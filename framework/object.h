@@ -17,18 +17,18 @@ struct CRuntimeClass {
     CObject* (*m_pfnCreateObject)();
     const CRuntimeClass* m_pBaseClass;
 
-    CObject* CreateObject() const;
+    CObject* CreateObject() const { return m_pfnCreateObject != nullptr ? m_pfnCreateObject() : nullptr; }
     bool IsDerivedFrom(const CRuntimeClass* pBaseClass) const;
 };
 
 class CObject {
 public:
     virtual ~CObject() = default;
-    virtual const CRuntimeClass* GetRuntimeClass() const;
-    virtual void Serialize(CArchive& ar);
-    virtual void AssertValid() const;
-    virtual void Dump(CDumpContext& dc) const;
-    bool IsKindOf(const CRuntimeClass* pClass) const;
+    virtual const CRuntimeClass* GetRuntimeClass() const { return &classCObject; }
+    virtual void Serialize(CArchive& ar) {}
+    virtual void AssertValid() const {}
+    virtual void Dump(CDumpContext& dc) const {}
+    bool IsKindOf(const CRuntimeClass* pClass) const { return GetRuntimeClass()->IsDerivedFrom(pClass); }
 
     static const CRuntimeClass classCObject;
 

@@ -74,24 +74,9 @@ void CView::OnPaint()
     OnDraw(&dc);
 }
 
-void CView::OnInitialUpdate()
-{
-    OnUpdate(nullptr, 0, nullptr);
-}
-
-void CView::OnUpdate(CView*, LPARAM, CObject*)
-{
-    Invalidate(TRUE);
-}
-
 BOOL CView::OnCmdMsg(UINT nID, int nCode, CCmdUI* pCmdUI, AFX_CMDHANDLERINFO* pHandlerInfo)
 {
     if (CWnd::OnCmdMsg(nID, nCode, pCmdUI, pHandlerInfo))
         return TRUE;
     return m_pDocument != nullptr && m_pDocument->OnCmdMsg(nID, nCode, pCmdUI, pHandlerInfo);
-}
-
-void CView::PostNcDestroy()
-{
-    delete this;
 }

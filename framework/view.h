@@ -10,8 +10,8 @@ class CView : public CWnd {
     DECLARE_DYNAMIC(CView)
 public:
     CDocument* GetDocument() const { return m_pDocument; }
-    virtual void OnInitialUpdate();
-    virtual void OnUpdate(CView* pSender, LPARAM lHint, CObject* pHint);
+    virtual void OnInitialUpdate() { OnUpdate(nullptr, 0, nullptr); }
+    virtual void OnUpdate(CView* pSender, LPARAM lHint, CObject* pHint) { Invalidate(TRUE); }
     BOOL OnCmdMsg(UINT nID, int nCode, CCmdUI* pCmdUI, AFX_CMDHANDLERINFO* pHandlerInfo) override;
 
 protected:
@@ -19,7 +19,7 @@ protected:
     CView() = default;
     ~CView() override;
     virtual void OnDraw(CDC* pDC) = 0;
-    void PostNcDestroy() override;
+    void PostNcDestroy() override { delete this; }
 
     int OnCreate(LPCREATESTRUCT lpCreateStruct);
     void OnDestroy();

@@ -52,11 +52,6 @@ CWinApp::~CWinApp()
         g_app = nullptr;
 }
 
-BOOL CWinApp::InitInstance()
-{
-    return TRUE;
-}
-
 int CWinApp::ExitInstance()
 {
     SaveStdProfileSettings();
@@ -66,11 +61,6 @@ int CWinApp::ExitInstance()
 void CWinApp::AddDocTemplate(CDocTemplate* pTemplate)
 {
     m_templates.emplace_back(pTemplate);
-}
-
-BOOL CWinApp::Enable3dControls()
-{
-    return TRUE;  // the desktop's controls have their own look already
 }
 
 void CWinApp::LoadStdProfileSettings(UINT nMaxMRU)

@@ -24,13 +24,13 @@ public:
     explicit CWinApp(LPCSTR lpszAppName = nullptr);
     ~CWinApp() override;
 
-    virtual BOOL InitInstance();
+    virtual BOOL InitInstance() { return TRUE; }
     virtual int ExitInstance();
     // Runs start-up, the message loop and shut-down; the program's exit status.
     int Run(int argc, char** argv);
 
     void AddDocTemplate(CDocTemplate* pTemplate);
-    BOOL Enable3dControls();
+    BOOL Enable3dControls() { return TRUE; }  // the desktop's controls have their own look already
     void LoadStdProfileSettings(UINT nMaxMRU = 4);
     void SaveStdProfileSettings();
     void AddToRecentFileList(LPCSTR lpszPathName);

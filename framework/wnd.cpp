@@ -69,11 +69,6 @@ CWnd* CWnd::FromHandle(HWND hWnd)
     return it != PermanentMap().end() ? it->second : nullptr;
 }
 
-BOOL CWnd::PreCreateWindow(CREATESTRUCT&)
-{
-    return TRUE;
-}
-
 HWND CWnd::CreateNativeWindow(const CREATESTRUCT& cs)
 {
     if (cs.hwndParent == nullptr)
@@ -208,8 +203,6 @@ BOOL CWnd::DestroyWindow()
     return TRUE;
 }
 
-void CWnd::PostNcDestroy() {}
-
 LRESULT CWnd::SendMessage(UINT message, WPARAM wParam, LPARAM lParam)
 {
     LRESULT result = 0;
@@ -220,7 +213,7 @@ LRESULT CWnd::SendMessage(UINT message, WPARAM wParam, LPARAM lParam)
 BOOL CWnd::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult)
 {
     if (message == WM_COMMAND)
-        return OnCommand(static_cast<UINT>(wParam));
+        return OnCmdMsg(static_cast<UINT>(wParam), CN_COMMAND, nullptr, nullptr);
     const AFX_MSGMAP_ENTRY* entry = FindEntry(GetMessageMap(), message, 0, 0);
     if (entry == nullptr)
         return FALSE;
@@ -229,39 +222,6 @@ BOOL CWnd::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult
     if (pResult != nullptr)
         *pResult = msg.lResult;
     return TRUE;
-}
-
-BOOL CWnd::OnCommand(UINT nID)
-{
-    return OnCmdMsg(nID, CN_COMMAND, nullptr, nullptr);
-}
-
-int CWnd::OnCreate(LPCREATESTRUCT)
-{
-    return 0;
-}
-
-void CWnd::OnDestroy() {}
-
-void CWnd::OnSize(UINT, int, int) {}
-
-void CWnd::OnTimer(UINT) {}
-
-BOOL CWnd::OnEraseBkgnd(CDC*)
-{
-    return FALSE;  // not erased: the toolkit fills the background
-}
-
-void CWnd::OnPaletteChanged(CWnd*) {}
-
-BOOL CWnd::OnQueryNewPalette()
-{
-    return FALSE;
-}
-
-void CWnd::OnClose()
-{
-    DestroyWindow();
 }
 
 std::size_t AfxAttachedWindowCount()

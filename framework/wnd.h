@@ -33,7 +33,7 @@ public:
 
     static CWnd* FromHandle(HWND hWnd);  // the window object attached to a handle, or null
 
-    virtual BOOL PreCreateWindow(CREATESTRUCT& cs);
+    virtual BOOL PreCreateWindow(CREATESTRUCT& cs) { return TRUE; }
     virtual BOOL Create(LPCSTR lpszClassName, LPCSTR lpszWindowName, DWORD dwStyle, const RECT& rect,
                         CWnd* pParentWnd, UINT nID, CCreateContext* pContext = nullptr);
     virtual BOOL DestroyWindow();
@@ -54,7 +54,7 @@ public:
     std::uintptr_t SetTimer(std::uintptr_t nIDEvent, UINT nElapse, void* lpfnTimer);
     BOOL KillTimer(std::uintptr_t nIDEvent);
 
-    void Invalidate(BOOL bErase = TRUE);
+    void Invalidate(BOOL bErase = TRUE) { InvalidateRect(nullptr, bErase); }
     void InvalidateRect(const RECT* lpRect, BOOL bErase = TRUE);
     BOOL RedrawWindow(const RECT* lpRectUpdate = nullptr, void* prgnUpdate = nullptr,
                       UINT flags = RDW_INVALIDATE | RDW_ERASE);
@@ -72,18 +72,17 @@ protected:
     // How a window of this kind is made in the toolkit, under cs.hwndParent; the
     // framework's window classes each make their own.
     virtual HWND CreateNativeWindow(const CREATESTRUCT& cs);
-    virtual BOOL OnCommand(UINT nID);
     // Called once the window is gone; windows that own themselves delete themselves here.
-    virtual void PostNcDestroy();
+    virtual void PostNcDestroy() {}
 
-    int OnCreate(LPCREATESTRUCT lpCreateStruct);
-    void OnDestroy();
-    void OnSize(UINT nType, int cx, int cy);
-    void OnTimer(UINT nIDEvent);
-    BOOL OnEraseBkgnd(CDC* pDC);
-    void OnPaletteChanged(CWnd* pFocusWnd);
-    BOOL OnQueryNewPalette();
-    void OnClose();
+    int OnCreate(LPCREATESTRUCT lpCreateStruct) { return 0; }
+    void OnDestroy() {}
+    void OnSize(UINT nType, int cx, int cy) {}
+    void OnTimer(UINT nIDEvent) {}
+    BOOL OnEraseBkgnd(CDC* pDC) { return FALSE; }  // not erased: the toolkit fills the background
+    void OnPaletteChanged(CWnd* pFocusWnd) {}
+    BOOL OnQueryNewPalette() { return FALSE; }
+    void OnClose() { DestroyWindow(); }
 
     // Gives the window to this object and routes its toolkit events here.
     void Attach(HWND hWnd);

@@ -131,11 +131,6 @@ BOOL CWnd::KillTimer(std::uintptr_t nIDEvent)
     return ::KillTimer(m_hWnd, nIDEvent);
 }
 
-void CWnd::Invalidate(BOOL bErase)
-{
-    InvalidateRect(nullptr, bErase);
-}
-
 void CWnd::InvalidateRect(const RECT* lpRect, BOOL bErase)
 {
     if (m_hWnd == nullptr)
