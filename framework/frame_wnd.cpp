@@ -274,22 +274,14 @@ void CFrameWnd::DockControlBar(CControlBar* pBar, UINT, const RECT*)
         pane.Top();
     m_pDockSite->manager.AddPane(NativeWindow(pBar->m_hWnd), pane);
     m_pDockSite->manager.Update();
+    m_controlBars.push_back(pBar->m_hWnd);
 }
 
 CControlBar* CFrameWnd::GetControlBar(UINT nID) const
 {
-    if (m_hWnd == nullptr)
-        return nullptr;
-    std::vector<wxWindow*> pending(NativeWindow(m_hWnd)->GetChildren().begin(),
-                                   NativeWindow(m_hWnd)->GetChildren().end());
-    while (!pending.empty()) {
-        wxWindow* window = pending.back();
-        pending.pop_back();
-        if (auto* pBar = dynamic_cast<CControlBar*>(FromHandle(WindowHandle(window)));
-            pBar && pBar->GetDlgCtrlID() == nID)
+    for (HWND hWndBar : m_controlBars)
+        if (auto* pBar = dynamic_cast<CControlBar*>(FromHandle(hWndBar)); pBar && pBar->GetDlgCtrlID() == nID)
             return pBar;
-        pending.insert(pending.end(), window->GetChildren().begin(), window->GetChildren().end());
-    }
     return nullptr;
 }
 

@@ -6,6 +6,7 @@
 #include "wnd.h"
 
 #include <memory>
+#include <vector>
 
 class CControlBar;
 class CDocument;
@@ -61,8 +62,6 @@ public:
     void RouteCommand(UINT nID) { OnCmdMsg(nID, CN_COMMAND, nullptr, nullptr); }
     void RouteUpdate(CCmdUI* pCmdUI) { pCmdUI->DoUpdate(this, TRUE); }
 
-    DockSite* GetDockSite() const { return m_pDockSite.get(); }
-
 protected:
     HWND CreateNativeWindow(const CREATESTRUCT& cs) override;
     virtual BOOL OnCreateClient(LPCREATESTRUCT lpcs, CCreateContext* pContext);
@@ -83,6 +82,9 @@ private:
     void BuildMenuBar();
 
     HWND m_hWndViewActive = nullptr;
+    std::vector<HWND> m_controlBars;  // docked here, wherever each is now
     std::unique_ptr<DockSite> m_pDockSite;
+    // A control bar asks the docking sites whether it is shown.
+    DockSite* GetDockSite() const { return m_pDockSite.get(); }
     friend class CControlBar;
 };

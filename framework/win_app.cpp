@@ -2,7 +2,6 @@
 
 #include "doc_template.h"
 #include "resources.h"
-#include "wait_cursor.h"
 #include "wnd.h"
 
 #include "platform/native_window.h"
@@ -92,16 +91,6 @@ void CWinApp::AddToRecentFileList(LPCSTR lpszPathName)
 {
     if (m_pRecentFileList != nullptr && lpszPathName != nullptr)
         m_pRecentFileList->Add(lpszPathName);
-}
-
-void CWinApp::BeginWaitCursor()
-{
-    AfxBeginWaitCursor();
-}
-
-void CWinApp::EndWaitCursor()
-{
-    AfxEndWaitCursor();
 }
 
 void CWinApp::OnFileNew()

@@ -5,6 +5,7 @@
 #include "cmd_target.h"
 #include "profile.h"
 #include "text.h"
+#include "wait_cursor.h"
 
 #include <memory>
 #include <vector>
@@ -35,8 +36,8 @@ public:
     void SaveStdProfileSettings();
     void AddToRecentFileList(LPCSTR lpszPathName);
 
-    void BeginWaitCursor();
-    void EndWaitCursor();
+    void BeginWaitCursor() { AfxBeginWaitCursor(); }
+    void EndWaitCursor() { AfxEndWaitCursor(); }
 
     // The application's name: the one it was made with, or its title string.
     LPCSTR GetAppName();
