@@ -15,16 +15,6 @@ CDocTemplate::CDocTemplate(UINT nIDResource, const CRuntimeClass* pDocClass, con
 {
 }
 
-void CDocTemplate::AddDocument(CDocument* pDoc)
-{
-    pDoc->m_pDocTemplate = this;
-}
-
-void CDocTemplate::RemoveDocument(CDocument* pDoc)
-{
-    pDoc->m_pDocTemplate = nullptr;
-}
-
 CDocument* CDocTemplate::CreateNewDocument()
 {
     auto* pDocument =
@@ -36,9 +26,7 @@ CDocument* CDocTemplate::CreateNewDocument()
 
 CFrameWnd* CDocTemplate::CreateNewFrame(CDocument* pDoc)
 {
-    CCreateContext context;
-    context.m_pNewViewClass = m_pViewClass;
-    context.m_pCurrentDoc = pDoc;
+    CCreateContext context{m_pViewClass, pDoc};
     CObject* pObject = m_pFrameClass != nullptr ? m_pFrameClass->CreateObject() : nullptr;
     auto* pFrame = dynamic_cast<CFrameWnd*>(pObject);
     if (pFrame == nullptr) {
@@ -64,13 +52,13 @@ CSingleDocTemplate::~CSingleDocTemplate()
 
 void CSingleDocTemplate::AddDocument(CDocument* pDoc)
 {
-    CDocTemplate::AddDocument(pDoc);
+    pDoc->m_pDocTemplate = this;
     m_pOnlyDoc = pDoc;
 }
 
 void CSingleDocTemplate::RemoveDocument(CDocument* pDoc)
 {
-    CDocTemplate::RemoveDocument(pDoc);
+    pDoc->m_pDocTemplate = nullptr;
     if (m_pOnlyDoc == pDoc)
         m_pOnlyDoc = nullptr;
 }

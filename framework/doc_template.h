@@ -11,11 +11,10 @@ class CFrameWnd;
 class CDocTemplate : public CCmdTarget {
     DECLARE_DYNAMIC(CDocTemplate)
 public:
-    ~CDocTemplate() override = default;
-
     virtual CDocument* OpenDocumentFile(LPCSTR lpszPathName, BOOL bMakeVisible = TRUE) = 0;
-    virtual void AddDocument(CDocument* pDoc);
-    virtual void RemoveDocument(CDocument* pDoc);
+    // The template keeps the documents it made, and each document its template.
+    virtual void AddDocument(CDocument* pDoc) = 0;
+    virtual void RemoveDocument(CDocument* pDoc) = 0;
 
     CDocument* CreateNewDocument();
     CFrameWnd* CreateNewFrame(CDocument* pDoc);
