@@ -51,6 +51,7 @@ wxString FromUtf8(LPCSTR text)
 
 }  // namespace
 
+// ---- Caption, family and geometry -------------------------------------------------------
 void CWnd::SetWindowText(LPCSTR lpszString)
 {
     if (m_hWnd != nullptr)
@@ -121,6 +122,7 @@ void CWnd::MoveWindow(int x, int y, int width, int height)
         NativeWindow(m_hWnd)->SetSize(LogicalRect(NativeWindow(m_hWnd), RECT{x, y, x + width, y + height}));
 }
 
+// ---- Timers and painting ----------------------------------------------------------------
 std::uintptr_t CWnd::SetTimer(std::uintptr_t nIDEvent, UINT nElapse, void*)
 {
     return m_hWnd != nullptr ? ::SetTimer(m_hWnd, nIDEvent, nElapse) : 0;
@@ -157,6 +159,7 @@ BOOL CWnd::RedrawWindow(const RECT* lpRectUpdate, void*, UINT flags)
     return TRUE;
 }
 
+// ---- Message boxes, activation and drops ------------------------------------------------
 int CWnd::MessageBox(LPCSTR lpszText, LPCSTR lpszCaption, UINT nType)
 {
     const char* caption = lpszCaption != nullptr ? lpszCaption : AfxGetAppName();
@@ -188,6 +191,7 @@ void CWnd::DragAcceptFiles(BOOL bAccept)
     ::DragAcceptFiles(m_hWnd, bAccept);
 }
 
+// ---- The main window, and dialog controls' ids ------------------------------------------
 CWnd* AfxGetMainWnd()
 {
     CWinApp* app = AfxGetApp();

@@ -30,6 +30,7 @@ std::map<HWND, int> g_windowFormats;
 HDC g_currentDC = nullptr;
 HGLRC g_currentContext = nullptr;
 
+// ---- The display, its GLX configurations and its errors ---------------------------------
 Display* XDisplay()
 {
     return wxGetX11Display();
@@ -119,6 +120,7 @@ bool ServesWindow(GLXFBConfig config, Window window)
            static_cast<VisualID>(Attribute(config, GLX_VISUAL_ID)) == WindowVisual(window);
 }
 
+// ---- Matching a descriptor --------------------------------------------------------------
 bool MeetsRequirements(GLXFBConfig config, const PIXELFORMATDESCRIPTOR& want, Window window)
 {
     if ((want.dwFlags & PFD_DRAW_TO_WINDOW) && !ServesWindow(config, window))
@@ -212,17 +214,14 @@ bool DisplayOffersOpenGLWindows()
 {
     if (!DisplayHasGLX())
         return false;
-    const int wanted[] = {GLX_X_RENDERABLE,
-                          True,
-                          GLX_DRAWABLE_TYPE,
-                          GLX_WINDOW_BIT,
-                          GLX_RENDER_TYPE,
-                          GLX_RGBA_BIT,
-                          GLX_DOUBLEBUFFER,
-                          True,
-                          GLX_DEPTH_SIZE,
-                          24,
+    // clang-format off
+    const int wanted[] = {GLX_X_RENDERABLE, True,
+                          GLX_DRAWABLE_TYPE, GLX_WINDOW_BIT,
+                          GLX_RENDER_TYPE, GLX_RGBA_BIT,
+                          GLX_DOUBLEBUFFER, True,
+                          GLX_DEPTH_SIZE, 24,
                           None};
+    // clang-format on
     Display* dpy = XDisplay();
     int count = 0;
     GLXFBConfig* configs = glXChooseFBConfig(dpy, DefaultScreen(dpy), wanted, &count);
@@ -237,6 +236,7 @@ bool DisplayOffersOpenGLWindows()
     return found;
 }
 
+// ---- Device contexts and pixel formats --------------------------------------------------
 HDC GetDC(HWND hWnd)
 {
     return hWnd != nullptr ? new HDC__{hWnd} : nullptr;
@@ -323,6 +323,7 @@ void ForgetWindowSurface(HWND hWnd)
         g_currentDC = nullptr;
 }
 
+// ---- Rendering contexts and buffers -----------------------------------------------------
 HGLRC wglCreateContext(HDC hdc)
 {
     JournalRecord("wglCreateContext");

@@ -28,6 +28,7 @@ mkdir -p "$DATA"
 APP_PID=""
 MAIN=""
 
+# ---- Reporting and clean-up --------------------------------------------------------------
 fail() {
   echo "FAIL: $*" >&2
   echo "(screenshots and logs in $ART)" >&2
@@ -62,6 +63,7 @@ cleanup() {
 }
 trap cleanup EXIT
 
+# ---- Waiting -----------------------------------------------------------------------------
 # Every X client call is bounded, so a wedged server or viewer cannot hang a test.
 x() { timeout 10 "$@"; }
 
@@ -88,6 +90,7 @@ fields() {
   done
 }
 
+# ---- Volume files ------------------------------------------------------------------------
 volume() { # volume SHAPE PATH [OPTIONS...]: writes a volume of that shape
   "$MAKE_VOLUME" "$@" >/dev/null
 }
@@ -96,6 +99,7 @@ short_file() { # short_file BYTES PATH
   "$MAKE_VOLUME" --bytes "$1" --fill 1 "$2" >/dev/null
 }
 
+# ---- Windows and captions ----------------------------------------------------------------
 # Windows of the viewer, mapped, whose title is exactly $1 (xdotool matches
 # regexes without regard to case, so the title is compared again here).
 windows_titled() {
@@ -113,6 +117,7 @@ title_of() {
 
 caption() { title_of "$MAIN"; }
 
+# ---- Starting the viewer -----------------------------------------------------------------
 # start_app [ARGS...]: starts the viewer with an empty profile and waits for its window;
 # with E2E_WM=openbox, under that window manager.
 start_app() {
@@ -147,6 +152,7 @@ app_state() {
   if [ -n "$APP_PID" ] && kill -0 "$APP_PID" 2>/dev/null; then echo "running"; else echo "not running"; fi
 }
 
+# ---- Keyboard, menus and dialogs ---------------------------------------------------------
 focus() { x xdotool windowfocus --sync "$1"; }
 
 # keys KEY...: typed as a person would, into the window that has the keyboard.
@@ -210,6 +216,7 @@ dismiss() {
   wait_until 5 no_dialog "$1" || fail "expected \"$2\" to close the dialog \"$1\"; it is still open"
 }
 
+# ---- Opening and dropping files ----------------------------------------------------------
 # open_file PATH: File, Open, then the path typed into the file chooser.
 open_file() {
   local chooser
@@ -238,6 +245,7 @@ expect_caption() {
 }
 caption_is() { [ "$(caption)" = "$1" ]; }
 
+# ---- Messages and menus on screen --------------------------------------------------------
 # A debug build writes each message box's text to standard error; E2E_DEBUG_BUILD says
 # whether the viewer is one.
 messages() { grep -F "Message box:" "$ART/stderr.log" || true; }
@@ -269,6 +277,7 @@ close_menu() {
 # shellcheck disable=SC2034 # for the scripts that source this
 LIGHT_VOLUME=(noise --density 0.005)
 
+# ---- Loading and leaving -----------------------------------------------------------------
 # load SHAPE [OPTIONS...]: drops a volume of that shape and waits until it is drawn and still.
 load() {
   volume "$1" "$DATA/$1.vol" "${@:2}"
