@@ -102,7 +102,7 @@ TEST_F(ToolCli, SamplesDirectoryHoldsEveryShapeUnderItsPlainName)
     for (const auto& [name, expected] : files)
         EXPECT_TRUE(ReadFile(samples / name) == expected) << name;
     const auto noise = ReadFile(samples / "noise");
-    ASSERT_EQ(noise.size(), 1048576u);
+    ASSERT_EQ(noise.size(), GridShape::kCells);
     EXPECT_NEAR(double(std::count(noise.begin(), noise.end(), 1)) / noise.size(), 0.1, 0.005);
     EXPECT_EQ(EntriesIn(samples), 6u);
 }
