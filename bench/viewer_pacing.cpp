@@ -8,7 +8,7 @@
 
 #include "view/Cubeview.h"
 
-#include "framework/testing/toolkit_session.h"
+#include "tests/support/toolkit_session.h"
 #include "resources/resource.h"
 
 #include <algorithm>

@@ -151,11 +151,6 @@ HWND CFrameWnd::CreateNativeWindow(CREATESTRUCT& cs, CWnd* pParentWnd)
     return hWnd;
 }
 
-CMenu CFrameWnd::GetMenu() const
-{
-    return m_hWnd != nullptr ? CMenu(NativeFrame(m_hWnd)->GetMenuBar(), true) : CMenu();
-}
-
 void CFrameWnd::BuildMenuBar()
 {
     const auto& menus = AfxResources().menus;

@@ -2,7 +2,6 @@
 // id, docking sites for control bars and one view as its client.
 #pragma once
 
-#include "menu.h"
 #include "wnd.h"
 
 #include <memory>
@@ -46,7 +45,6 @@ public:
     BOOL PreCreateWindow(CREATESTRUCT& cs) override;
     HWND CreateNativeWindow(CREATESTRUCT& cs, CWnd* pParentWnd) override;
 
-    CMenu GetMenu() const;
     // The view commands go to first; none once its window is gone, so that nothing is
     // ever routed to a view that has been destroyed.
     CView* GetActiveView() const;
