@@ -27,20 +27,6 @@ std::vector<unsigned char> Pattern(std::size_t size, unsigned seed)
     return bytes;
 }
 
-// The rule, written again here: nonzero bytes are occupied cells, the first 1,048,576 count.
-std::array<BYTE, kVolume> Expected(const std::vector<unsigned char>& bytes)
-{
-    std::array<BYTE, kVolume> cells{};
-    for (std::size_t i = 0; i < std::min(bytes.size(), kVolume); ++i)
-        cells[i] = bytes[i] ? 1 : 0;
-    return cells;
-}
-
-std::string Caption()
-{
-    return MainFrame()->GetWindowText().str();
-}
-
 std::string g_pathToSpoil;
 void (*g_spoil)(const std::string&) = nullptr;
 CString ChooseThenSpoil()
@@ -70,10 +56,10 @@ TEST(Hardening, PathsOfEveryShapeLoadOnBothRoads)
         const std::string path = WriteTestFile(name, bytes);
         OpenThroughFileOpen(path);
         EXPECT_TRUE(TakeMessages().empty()) << name;
-        EXPECT_EQ(Document()->m_voxels.cells, Expected(bytes)) << name;
+        EXPECT_EQ(Document()->m_voxels.cells, Decoded(bytes).cells) << name;
         DropOnView({WriteTestFile(name, Pattern(kVolume, seed))});
         EXPECT_TRUE(TakeMessages().empty()) << name;
-        EXPECT_EQ(View()->m_voxels.cells, Expected(Pattern(kVolume, seed++))) << name;
+        EXPECT_EQ(View()->m_voxels.cells, Decoded(Pattern(kVolume, seed++)).cells) << name;
         EXPECT_EQ(Caption(), path) << name;
     }
 }
@@ -98,9 +84,9 @@ TEST(Hardening, AHugeSparseFileLoadsItsFirstMegabyteOnly)
     ::close(fd);
     OpenThroughFileOpen(path);
     EXPECT_TRUE(TakeMessages().empty());
-    EXPECT_EQ(Document()->m_voxels.cells, Expected(Pattern(kVolume, 99)));
+    EXPECT_EQ(Document()->m_voxels.cells, Decoded(Pattern(kVolume, 99)).cells);
     DropOnView({path});
-    EXPECT_EQ(View()->m_voxels.cells, Expected(Pattern(kVolume, 99)));
+    EXPECT_EQ(View()->m_voxels.cells, Decoded(Pattern(kVolume, 99)).cells);
     ::unlink(path.c_str());
 }
 
@@ -177,14 +163,14 @@ TEST(Hardening, RandomFilesDecodeByTheRuleOnBothRoads)
         const auto opened = TakeMessages();
         if (length >= kVolume) {
             EXPECT_TRUE(opened.empty()) << "length " << length;
-            EXPECT_EQ(View()->m_voxels.cells, Expected(bytes)) << "length " << length;
+            EXPECT_EQ(View()->m_voxels.cells, Decoded(bytes).cells) << "length " << length;
         } else {
             EXPECT_EQ(opened.size(), 1u) << "length " << length;
             EXPECT_EQ(View()->m_voxels.cells, viewBefore) << "length " << length;
         }
         DropOnView({path});
         EXPECT_EQ(TakeMessages(), std::vector<std::string>{}) << "dropped, length " << length;
-        EXPECT_EQ(View()->m_voxels.cells, Expected(bytes)) << "dropped, length " << length;
+        EXPECT_EQ(View()->m_voxels.cells, Decoded(bytes).cells) << "dropped, length " << length;
         inputs += 2;
     }
     EXPECT_EQ(AfxWaitCursorLevel(), 0);

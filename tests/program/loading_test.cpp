@@ -27,24 +27,9 @@ std::vector<unsigned char> OneAt(std::size_t offset, std::size_t size = kVolume)
     return bytes;
 }
 
-// The grid the decoding rule gives for a file's bytes.
-VoxelGrid Decoded(const std::vector<unsigned char>& bytes)
-{
-    VoxelGrid grid;
-    grid.Clear();
-    for (std::size_t i = 0; i < kVolume && i < bytes.size(); ++i)
-        grid[i] = bytes[i] != 0 ? 1 : 0;
-    return grid;
-}
-
 bool Same(const VoxelGrid& a, const VoxelGrid& b)
 {
     return a.cells == b.cells;
-}
-
-std::string Caption()
-{
-    return MainFrame()->GetWindowText().str();
 }
 
 // Starts each case from a known state: the document and the view hold the all-ones volume.

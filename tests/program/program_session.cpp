@@ -35,6 +35,20 @@ CCubeDoc* Document()
     return View()->GetDocument();
 }
 
+std::string Caption()
+{
+    return MainFrame()->GetWindowText().str();
+}
+
+VoxelGrid Decoded(const std::vector<unsigned char>& bytes)
+{
+    VoxelGrid grid;
+    grid.Clear();
+    for (std::size_t i = 0; i < VoxelGrid::kCells && i < bytes.size(); ++i)
+        grid[i] = bytes[i] != 0 ? 1 : 0;
+    return grid;
+}
+
 void CollectMessages()
 {
     AfxSetMessageBoxHook(&CollectMessage);

@@ -12,6 +12,12 @@
 
 CCubeView* View();
 CCubeDoc* Document();
+// The main window's caption.
+std::string Caption();
+
+// The grid a file's bytes give by the decoding rule, written again here: nonzero bytes
+// are occupied cells, and only the first 1,048,576 count.
+VoxelGrid Decoded(const std::vector<unsigned char>& bytes);
 
 // From now on message boxes are collected instead of shown: those shown since the last
 // call, oldest first.

@@ -45,8 +45,8 @@ std::vector<AfxTestMenu> AfxTestMenuBar(HWND hFrame)
         AfxTestMenu menu{Utf8(bar->GetMenuLabel(i)), {}};
         for (const wxMenuItem* item : popup->GetMenuItems()) {
             const UINT id = item->IsSeparator() ? 0 : AfxCommandFromNativeId(item->GetId());
-            menu.items.push_back(
-                {Utf8(item->GetItemLabel()), id, item->IsEnabled(), item->IsCheckable() && item->IsChecked()});
+            menu.items.push_back({Utf8(item->GetItemLabel()), id, item->IsEnabled(),
+                                  item->IsCheckable() && item->IsChecked()});
         }
         menus.push_back(menu);
     }
