@@ -8,7 +8,7 @@
 #include "view/Cubeview.h"
 
 #include "framework/frame_wnd.h"
-#include "framework/testing/toolkit_session.h"
+#include "tests/support/toolkit_session.h"
 #include "framework/win_app.h"
 
 #include <GL/gl.h>

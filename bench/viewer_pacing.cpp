@@ -9,7 +9,7 @@
 #include "view/Cubeview.h"
 #include "view/scene_constants.h"
 
-#include "framework/testing/toolkit_session.h"
+#include "tests/support/toolkit_session.h"
 #include "resources/resource.h"
 
 #include <algorithm>

@@ -145,16 +145,3 @@ void CToolBar::ApplyTooltips()
         toolbar->SetToolShortHelp(AfxNativeCommandId(id), wxString::FromUTF8(tip));
     }
 }
-
-CString CToolBar::GetButtonTip(int nIndex) const
-{
-    if (m_hWnd == nullptr)
-        return CString();
-    const wxString tip = NativeToolBar(m_hWnd)->GetToolShortHelp(AfxNativeCommandId(GetItemID(nIndex)));
-    return CString(std::string(tip.utf8_str()));
-}
-
-BOOL CToolBar::IsButtonChecked(int nIndex) const
-{
-    return m_hWnd != nullptr && NativeToolBar(m_hWnd)->GetToolToggled(AfxNativeCommandId(GetItemID(nIndex)));
-}

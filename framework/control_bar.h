@@ -38,13 +38,6 @@ public:
     BOOL SetButtons(const UINT* lpIDArray, int nIDCount);
     void SetBarStyle(DWORD dwStyle) override;
 
-    int GetButtonCount() const { return static_cast<int>(m_buttons.size()); }
-    UINT GetItemID(int nIndex) const { return m_buttons.at(static_cast<std::size_t>(nIndex)); }
-    // The tooltip a button shows, as the toolbar has it.
-    CString GetButtonTip(int nIndex) const;
-    // Whether a button shows pressed, as a checked command's does.
-    BOOL IsButtonChecked(int nIndex) const;
-
 protected:
     HWND CreateNativeWindow(const CREATESTRUCT& cs) override;
 

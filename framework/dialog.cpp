@@ -144,8 +144,3 @@ int CSliderCtrl::GetPos() const
 {
     return m_hWnd != nullptr ? static_cast<wxSlider*>(NativeWindow(m_hWnd))->GetValue() : 0;
 }
-
-BOOL CSliderCtrl::IsVertical() const
-{
-    return m_hWnd != nullptr && NativeWindow(m_hWnd)->HasFlag(wxSL_VERTICAL);
-}

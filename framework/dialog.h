@@ -42,5 +42,4 @@ class CSliderCtrl : public CWnd {
     DECLARE_DYNAMIC(CSliderCtrl)
 public:
     int GetPos() const;
-    BOOL IsVertical() const;
 };

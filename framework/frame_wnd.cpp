@@ -133,11 +133,6 @@ HWND CFrameWnd::CreateNativeWindow(const CREATESTRUCT& cs)
     return hWnd;
 }
 
-CMenu CFrameWnd::GetMenu() const
-{
-    return m_hWnd != nullptr ? CMenu(NativeFrame(m_hWnd)->GetMenuBar(), true) : CMenu();
-}
-
 void CFrameWnd::BuildMenuBar()
 {
     const auto& menus = AfxResources().menus;

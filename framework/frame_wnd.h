@@ -2,7 +2,6 @@
 // id, docking sites for control bars and one view as its client.
 #pragma once
 
-#include "menu.h"
 #include "wnd.h"
 
 #include <memory>
@@ -43,7 +42,6 @@ public:
     virtual BOOL LoadFrame(UINT nIDResource, DWORD dwDefaultStyle, CWnd* pParentWnd,
                            CCreateContext* pContext);
 
-    CMenu GetMenu() const;
     // The view commands go to first; none once its window is gone, so that nothing is
     // ever routed to a view that has been destroyed.
     CView* GetActiveView() const;

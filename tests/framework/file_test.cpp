@@ -17,26 +17,16 @@ namespace {
 
 std::string Write(const std::string& name, std::size_t size)
 {
-    const std::string path = TestFolder() + "/" + name;
-    std::ofstream(path, std::ios::binary) << std::string(size, 'x');
-    return path;
+    return WriteTestFile(name, std::vector<unsigned char>(size, 'x'));
 }
 
 // Each byte unlike its neighbours, so that a piece read twice, skipped or shifted shows.
-std::vector<char> Numbered(std::size_t size)
+std::vector<unsigned char> Numbered(std::size_t size)
 {
-    std::vector<char> bytes(size);
+    std::vector<unsigned char> bytes(size);
     for (std::size_t i = 0; i < size; ++i)
-        bytes[i] = static_cast<char>(i % 251);
+        bytes[i] = static_cast<unsigned char>(i % 251);
     return bytes;
-}
-
-std::string WriteNumbered(const std::string& name, std::size_t size)
-{
-    const std::string path = TestFolder() + "/" + name;
-    const std::vector<char> bytes = Numbered(size);
-    std::ofstream(path, std::ios::binary).write(bytes.data(), static_cast<std::streamsize>(size));
-    return path;
 }
 
 constexpr std::size_t kPiece = 512 * 1024;  // the most a file read asks the system for at once
@@ -135,9 +125,9 @@ TEST(File, LargeReadsComeWholeAcrossThePiecesTheyAreMadeIn)
     for (const auto& c : cases) {
         const std::string what = std::to_string(c.fileSize) + " bytes, " + std::to_string(c.asked) + " asked";
         CFile file;
-        ASSERT_TRUE(file.Open(WriteNumbered("numbered", c.fileSize).c_str(), CFile::modeRead));
-        const std::vector<char> expected = Numbered(c.fileSize);
-        std::vector<char> got(c.asked + 1, '*');
+        ASSERT_TRUE(file.Open(WriteTestFile("numbered", Numbered(c.fileSize)).c_str(), CFile::modeRead));
+        const std::vector<unsigned char> expected = Numbered(c.fileSize);
+        std::vector<unsigned char> got(c.asked + 1, '*');
         const UINT count = file.Read(got.data(), static_cast<UINT>(c.asked));
         ASSERT_EQ(count, std::min(c.fileSize, c.asked)) << what;
         EXPECT_TRUE(std::equal(got.begin(), got.begin() + count, expected.begin())) << what;
@@ -169,9 +159,9 @@ TEST(Archive, LargeAndSmallTakesGetTheBytesInOrderAndCountToTheEnd)
     };
     for (const auto& c : cases) {
         CFile file;
-        ASSERT_TRUE(file.Open(WriteNumbered("numbered", c.fileSize).c_str(), CFile::modeRead));
+        ASSERT_TRUE(file.Open(WriteTestFile("numbered", Numbered(c.fileSize)).c_str(), CFile::modeRead));
         CArchive archive(&file, CArchive::load, c.bufferSize);
-        const std::vector<char> expected = Numbered(c.fileSize);
+        const std::vector<unsigned char> expected = Numbered(c.fileSize);
         std::size_t taken = 0;
         for (UINT take : c.takes) {
             if (take == 0) {
@@ -181,7 +171,7 @@ TEST(Archive, LargeAndSmallTakesGetTheBytesInOrderAndCountToTheEnd)
                 ++taken;
                 continue;
             }
-            std::vector<char> got(take);
+            std::vector<unsigned char> got(take);
             const UINT count = archive.Read(got.data(), take);
             ASSERT_EQ(count, std::min<std::size_t>(take, c.fileSize - taken)) << c.what;
             EXPECT_TRUE(std::equal(got.begin(), got.begin() + count, expected.begin() + taken)) << c.what;

@@ -4,7 +4,7 @@
 #include "art/embedded_art.h"
 #include "framework/frame_wnd.h"
 #include "framework/resources.h"
-#include "framework/testing/toolkit_session.h"
+#include "tests/support/toolkit_inspect.h"
 
 #include <gtest/gtest.h>
 
@@ -44,7 +44,7 @@ TEST(FrameIcon, TheWindowTakesEveryImageItCanReadAndLeavesOutTheRest)
         std::sort(sizes.begin(), sizes.end());
         EXPECT_EQ(sizes, c.expected);
         frame->DestroyWindow();
-        AfxTestRunEventLoop(50);
+        Pump();
     }
     resources.iconSets = saved;
 }

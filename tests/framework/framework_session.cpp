@@ -4,12 +4,6 @@
 
 #include "framework/doc_template.h"
 #include "framework/resources.h"
-#include "framework/testing/toolkit_session.h"
-
-#include <gtest/gtest.h>
-
-#include <cstdlib>
-#include <sys/stat.h>
 
 std::vector<std::string> g_handled;
 
@@ -119,38 +113,25 @@ BOOL CTestApp::InitInstance()
 
 CTestApp theTestApp;
 
+bool StartTestProgram()
+{
+    if (!theTestApp.InitInstance())
+        return false;
+    Pump(200);
+    return true;
+}
+
+void EndTestProgram()
+{
+    MainFrame()->SendMessage(WM_CLOSE);
+}
+
 CTestFrame* TestFrame()
 {
-    return static_cast<CTestFrame*>(AfxGetMainWnd());
+    return static_cast<CTestFrame*>(MainFrame());
 }
 
 CTestView* TestView()
 {
-    return static_cast<CTestView*>(TestFrame()->GetActiveView());
-}
-
-std::string TestFolder()
-{
-    return std::getenv("XDG_CONFIG_HOME");
-}
-
-int main(int argc, char** argv)
-{
-    ::testing::InitGoogleTest(&argc, argv);
-    if (::testing::GTEST_FLAG(list_tests))
-        return RUN_ALL_TESTS();
-    char folder[] = "/tmp/dorvane-framework-XXXXXX";
-    setenv("XDG_CONFIG_HOME", mkdtemp(folder), 1);
-    chmod(folder, 0755);  // so that tests run as a user without rights reach their files
-    if (!AfxTestStartToolkit(argc, argv)) {
-        std::fprintf(stderr, "These tests need an X display ($DISPLAY).\n");
-        return 1;
-    }
-    if (!theTestApp.InitInstance())
-        return 1;
-    AfxTestRunEventLoop(200);
-    const int result = RUN_ALL_TESTS();
-    TestFrame()->SendMessage(WM_CLOSE);
-    AfxTestStopToolkit();
-    return result;
+    return static_cast<CTestView*>(MainView());
 }

@@ -5,6 +5,8 @@
 #include "framework/view.h"
 #include "framework/win_app.h"
 
+#include "tests/support/test_program.h"
+
 #include <string>
 #include <vector>
 
@@ -55,4 +57,3 @@ protected:
 
 CTestFrame* TestFrame();
 CTestView* TestView();
-std::string TestFolder();

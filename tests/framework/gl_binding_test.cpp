@@ -2,7 +2,6 @@
 // describing it, and a context that is made current, draws and swaps.
 #include "framework_session.h"
 
-#include "framework/testing/toolkit_session.h"
 #include "platform/opengl_binding.h"
 
 #include <GL/gl.h>
@@ -35,7 +34,7 @@ protected:
         ASSERT_TRUE(surface->Create(nullptr, nullptr, WS_CHILD | WS_VISIBLE, CRect(0, 0, 64, 48), TestFrame(),
                                     99, &context));
         dc = new CClientDC(surface);
-        AfxTestRunEventLoop(100);  // placed and sized on the display
+        Pump(100);  // placed and sized on the display
     }
     void TearDown() override
     {

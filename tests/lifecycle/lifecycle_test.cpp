@@ -6,20 +6,18 @@
 #include "view/Cubeview.h"
 #include "view/scene_constants.h"
 
-#include "framework/frame_wnd.h"
 #include "framework/resources.h"
-#include "framework/testing/toolkit_session.h"
 #include "platform/call_journal.h"
 #include "platform/drop_files.h"
 #include "platform/message_queue.h"
 #include "platform/opengl_binding.h"
+#include "tests/program/program_session.h"
+#include "tests/support/toolkit_session.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cstdlib>
 #include <fstream>
-#include <unistd.h>
 
 namespace {
 
@@ -29,7 +27,8 @@ struct Shown {
     bool operator==(const Shown& other) const { return text == other.text && caption == other.caption; }
 };
 std::vector<Shown> g_shown;
-float g_angleWhenStarted = -1.0f;
+float g_angleWhenShown = -1.0f;
+bool g_framesDrawn = false;
 std::vector<std::string> g_trace;
 
 int Collect(const char* text, const char* caption, UINT)
@@ -43,21 +42,11 @@ void CollectTrace(const std::string& line)
     g_trace.push_back(line);
 }
 
-CFrameWnd* MainFrame()
-{
-    return static_cast<CFrameWnd*>(AfxGetMainWnd());
-}
-
-CCubeView* View()
-{
-    return static_cast<CCubeView*>(MainFrame()->GetActiveView());
-}
-
 void CloseProgramWindow()
 {
     if (MainFrame() != nullptr)
         MainFrame()->SendMessage(WM_CLOSE);
-    AfxTestRunEventLoop(100);
+    Pump(100);
 }
 
 std::size_t Position(const std::vector<std::string>& calls, const std::string& call)
@@ -85,7 +74,7 @@ protected:
     void StartAgain()
     {
         AfxGetApp()->OnFileNew();
-        AfxTestRunEventLoop(200);
+        Pump(200);
     }
 };
 
@@ -93,9 +82,11 @@ protected:
 
 TEST_F(Lifecycle, NoFrameIsDrawnBeforeTheWindowIsOnTheScreen)
 {
-    // Start-up resizes the view several times; only the frame drawn as the window appears
-    // counts, so the first frame a person sees is drawn at angle 0.
-    EXPECT_LE(g_angleWhenStarted, 3.0f);
+    // Start-up resizes the view several times; a frame drawn on any of those occasions
+    // before the main window is shown would turn the volume before a person sees it. The
+    // first frame shown is drawn at angle 0.
+    EXPECT_EQ(g_angleWhenShown, 0.0f);
+    EXPECT_TRUE(g_framesDrawn);
 }
 
 TEST_F(Lifecycle, StartsWithAnEmptyVolumeUnderTheProgramsName)
@@ -136,20 +127,11 @@ TEST_F(Lifecycle, WithoutAPixelFormatTheProgramRunsOnAndDrawsNothing)
         EXPECT_EQ(wglGetCurrentContext(), nullptr);
 
         // Frames still run, without a context to draw with, and say nothing.
-        const float angle = TheSceneState().wAngleY;
+        const float angle = Angle();
         View()->SendMessage(WM_PAINT);
-        EXPECT_FLOAT_EQ(TheSceneState().wAngleY, angle + 3.0f);
+        EXPECT_FLOAT_EQ(Angle(), angle + 3.0f);
         // Dropped files are still taken.
-        char path[] = "/tmp/dorvane-drop-XXXXXX";
-        const int fd = mkstemp(path);
-        ASSERT_GE(fd, 0);
-        std::vector<char> ones(VoxelGrid::kCells, 1);
-        ASSERT_EQ(write(fd, ones.data(), ones.size()), static_cast<ssize_t>(ones.size()));
-        close(fd);
-        HDROP drop = MakeDrop({path});
-        View()->SendMessage(WM_DROPFILES, reinterpret_cast<WPARAM>(drop));
-        DragFinish(drop);
-        unlink(path);
+        DropOnView({WriteTestFile("ones", std::vector<unsigned char>(VoxelGrid::kCells, 1))});
         EXPECT_EQ(View()->m_voxels[0], 1);
         EXPECT_EQ(g_shown.size(), 1u);
         TearDown();
@@ -198,7 +180,7 @@ TEST_F(Lifecycle, NothingReachesTheViewOnceItIsGone)
                           0);
         CFrameWnd* frame = MainFrame();
         frame->SendMessage(WM_CLOSE);
-        AfxTestRunEventLoop(300);
+        Pump(300);
         EXPECT_EQ(AfxGetMainWnd(), nullptr) << road.road;
         EXPECT_TRUE(g_shown.empty()) << road.road;
     }
@@ -231,38 +213,41 @@ TEST_F(Lifecycle, WithoutItsToolbarPictureNoFrameIsShown)
 TEST_F(Lifecycle, ExitKeepsTheFilesOpenedMostRecently)
 {
     StartAgain();
-    const std::string folder = std::getenv("XDG_CONFIG_HOME");
     std::vector<std::string> paths;
     for (int i = 0; i < 6; ++i) {
-        paths.push_back(folder + "/volume " + std::to_string(i));
-        std::ofstream(paths.back(), std::ios::binary) << std::string(VoxelGrid::kCells, '\0');
-        AfxGetApp()->AddToRecentFileList(paths.back().c_str());
+        paths.push_back(
+            WriteTestFile("volume " + std::to_string(i), std::vector<unsigned char>(VoxelGrid::kCells)));
+        OpenThroughFileOpen(paths.back());
     }
-    AfxGetApp()->SaveStdProfileSettings();
-    std::ifstream profile(folder + "/Dorvane/Dorvane.conf");
-    std::string text((std::istreambuf_iterator<char>(profile)), std::istreambuf_iterator<char>());
+    // File, Exit closes the main window; the toolkit's loop then ends and the
+    // application's exit runs, as it does for the program.
+    MainFrame()->RouteCommand(ID_APP_EXIT);
+    Pump(100);
+    ASSERT_EQ(AfxGetMainWnd(), nullptr);
+    AfxGetApp()->ExitInstance();
+    std::ifstream profile(TestFolder() + "/Dorvane/Dorvane.conf");
+    const std::string text((std::istreambuf_iterator<char>(profile)), std::istreambuf_iterator<char>());
     EXPECT_EQ(text, "[Recent File List]\nFile1=" + paths[5] + "\nFile2=" + paths[4] + "\nFile3=" + paths[3] +
                         "\nFile4=" + paths[2] + "\n");
+    EXPECT_TRUE(g_shown.empty());
 }
 
-int main(int argc, char** argv)
+bool StartTestProgram()
 {
-    ::testing::InitGoogleTest(&argc, argv);
-    if (::testing::GTEST_FLAG(list_tests))
-        return RUN_ALL_TESTS();
-    char folder[] = "/tmp/dorvane-lifecycle-XXXXXX";
-    setenv("XDG_CONFIG_HOME", mkdtemp(folder), 1);
-    if (!AfxTestStartToolkit(argc, argv)) {
-        std::fprintf(stderr, "These tests need an X display ($DISPLAY).\n");
-        return 1;
-    }
     AfxSetMessageBoxHook(&Collect);
-    // Start-up once, as the program does; each test then starts a new document and frame.
+    // Start-up once, as the program does, until the first frame is drawn; each test then
+    // starts a new document and frame. The view's first event once its window is shown
+    // (the size it takes as the window appears) draws the first frame a person sees.
+    const AfxTestEventWatch watch([](HWND hWnd) {
+        auto* view = dynamic_cast<CCubeView*>(CWnd::FromHandle(hWnd));
+        if (g_angleWhenShown < 0.0f && view != nullptr && view->GetParentFrame()->IsWindowVisible())
+            g_angleWhenShown = Angle();
+    });
     if (!AfxGetApp()->InitInstance())
-        return 1;
-    g_angleWhenStarted = TheSceneState().wAngleY;
+        return false;
+    g_framesDrawn = AfxTestRunEventLoopUntil([] { return Angle() > 0.0f; }, 5000);
     CloseProgramWindow();
-    const int result = RUN_ALL_TESTS();
-    AfxTestStopToolkit();
-    return result;
+    return true;
 }
+
+void EndTestProgram() {}

@@ -27,20 +27,6 @@ std::vector<unsigned char> Pattern(std::size_t size, unsigned seed)
     return bytes;
 }
 
-// The rule, written again here: nonzero bytes are occupied cells, the first 1,048,576 count.
-std::array<BYTE, kVolume> Expected(const std::vector<unsigned char>& bytes)
-{
-    std::array<BYTE, kVolume> cells{};
-    for (std::size_t i = 0; i < std::min(bytes.size(), kVolume); ++i)
-        cells[i] = bytes[i] ? 1 : 0;
-    return cells;
-}
-
-std::string Caption()
-{
-    return MainFrame()->GetWindowText().str();
-}
-
 std::string g_pathToSpoil;
 void (*g_spoil)(const std::string&) = nullptr;
 CString ChooseThenSpoil()
@@ -53,7 +39,7 @@ CString ChooseThenSpoil()
 
 TEST(Hardening, PathsOfEveryShapeLoadOnBothRoads)
 {
-    const std::string folder = TemporaryFolder();
+    const std::string folder = TestFolder();
     const std::string deep = folder + "/" + std::string(200, 'd') + "/" + std::string(200, 'e');
     ::mkdir((folder + "/" + std::string(200, 'd')).c_str(), 0755);
     ::mkdir(deep.c_str(), 0755);
@@ -67,13 +53,13 @@ TEST(Hardening, PathsOfEveryShapeLoadOnBothRoads)
     unsigned seed = 1;
     for (const std::string& name : names) {
         const auto bytes = Pattern(kVolume, seed++);
-        const std::string path = WriteFile(name, bytes);
+        const std::string path = WriteTestFile(name, bytes);
         OpenThroughFileOpen(path);
         EXPECT_TRUE(TakeMessages().empty()) << name;
-        EXPECT_EQ(Document()->m_voxels.cells, Expected(bytes)) << name;
-        DropOnView({WriteFile(name, Pattern(kVolume, seed))});
+        EXPECT_EQ(Document()->m_voxels.cells, Decoded(bytes).cells) << name;
+        DropOnView({WriteTestFile(name, Pattern(kVolume, seed))});
         EXPECT_TRUE(TakeMessages().empty()) << name;
-        EXPECT_EQ(View()->m_voxels.cells, Expected(Pattern(kVolume, seed++))) << name;
+        EXPECT_EQ(View()->m_voxels.cells, Decoded(Pattern(kVolume, seed++)).cells) << name;
         EXPECT_EQ(Caption(), path) << name;
     }
 }
@@ -81,7 +67,7 @@ TEST(Hardening, PathsOfEveryShapeLoadOnBothRoads)
 TEST(Hardening, APathTooLongIsRefusedInWords)
 {
     const std::string caption = Caption();
-    const std::string path = TemporaryFolder() + "/" + std::string(5000, 'x');
+    const std::string path = TestFolder() + "/" + std::string(5000, 'x');
     OpenThroughFileOpen(path);
     DropOnView({path});
     const std::string message = "Cannot open \"" + path + "\": the path is too long or loops.";
@@ -91,16 +77,16 @@ TEST(Hardening, APathTooLongIsRefusedInWords)
 
 TEST(Hardening, AHugeSparseFileLoadsItsFirstMegabyteOnly)
 {
-    const std::string path = WriteFile("huge", Pattern(kVolume, 99));
+    const std::string path = WriteTestFile("huge", Pattern(kVolume, 99));
     const int fd = ::open(path.c_str(), O_WRONLY);
     ASSERT_GE(fd, 0);
     ASSERT_EQ(::ftruncate(fd, 4LL << 30), 0);
     ::close(fd);
     OpenThroughFileOpen(path);
     EXPECT_TRUE(TakeMessages().empty());
-    EXPECT_EQ(Document()->m_voxels.cells, Expected(Pattern(kVolume, 99)));
+    EXPECT_EQ(Document()->m_voxels.cells, Decoded(Pattern(kVolume, 99)).cells);
     DropOnView({path});
-    EXPECT_EQ(View()->m_voxels.cells, Expected(Pattern(kVolume, 99)));
+    EXPECT_EQ(View()->m_voxels.cells, Decoded(Pattern(kVolume, 99)).cells);
     ::unlink(path.c_str());
 }
 
@@ -116,9 +102,9 @@ TEST(Hardening, AFileThatChangesAfterItWasChosen)
          "\": the file ends too soon, after 100 bytes."},
     };
     for (const auto& c : cases) {
-        OpenThroughFileOpen(WriteFile("steady", Pattern(kVolume, 5)));
+        OpenThroughFileOpen(WriteTestFile("steady", Pattern(kVolume, 5)));
         const auto shown = View()->m_voxels.cells;
-        g_pathToSpoil = WriteFile("changing", Pattern(kVolume, 6));
+        g_pathToSpoil = WriteTestFile("changing", Pattern(kVolume, 6));
         g_spoil = c.spoil;
         CWinApp::SetFileChooser(&ChooseThenSpoil);
         MainFrame()->RouteCommand(ID_FILE_OPEN);
@@ -128,12 +114,12 @@ TEST(Hardening, AFileThatChangesAfterItWasChosen)
         EXPECT_EQ(View()->m_voxels.cells, shown) << c.what;
         EXPECT_EQ(AfxWaitCursorLevel(), 0);
     }
-    OpenThroughFileOpen(WriteFile("restore chooser", Pattern(kVolume, 7)));
+    OpenThroughFileOpen(WriteTestFile("restore chooser", Pattern(kVolume, 7)));
 }
 
 TEST(Hardening, AFifoWithASlowWriterNeverBlocks)
 {
-    const std::string fifo = TemporaryFolder() + "/slow pipe";
+    const std::string fifo = TestFolder() + "/slow pipe";
     ::unlink(fifo.c_str());
     ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
     // A writer that holds the pipe open and sends a byte now and then.
@@ -170,21 +156,21 @@ TEST(Hardening, RandomFilesDecodeByTheRuleOnBothRoads)
         const std::size_t nonzero = length == 0 ? 0 : random() % 2000;
         for (std::size_t i = 0; i < nonzero; ++i)
             bytes[random() % length] = static_cast<unsigned char>(1 + random() % 255);
-        const std::string path = WriteFile("random", bytes);
+        const std::string path = WriteTestFile("random", bytes);
 
         const auto viewBefore = View()->m_voxels.cells;
         OpenThroughFileOpen(path);
         const auto opened = TakeMessages();
         if (length >= kVolume) {
             EXPECT_TRUE(opened.empty()) << "length " << length;
-            EXPECT_EQ(View()->m_voxels.cells, Expected(bytes)) << "length " << length;
+            EXPECT_EQ(View()->m_voxels.cells, Decoded(bytes).cells) << "length " << length;
         } else {
             EXPECT_EQ(opened.size(), 1u) << "length " << length;
             EXPECT_EQ(View()->m_voxels.cells, viewBefore) << "length " << length;
         }
         DropOnView({path});
         EXPECT_EQ(TakeMessages(), std::vector<std::string>{}) << "dropped, length " << length;
-        EXPECT_EQ(View()->m_voxels.cells, Expected(bytes)) << "dropped, length " << length;
+        EXPECT_EQ(View()->m_voxels.cells, Decoded(bytes).cells) << "dropped, length " << length;
         inputs += 2;
     }
     EXPECT_EQ(AfxWaitCursorLevel(), 0);

@@ -27,24 +27,9 @@ std::vector<unsigned char> OneAt(std::size_t offset, std::size_t size = kVolume)
     return bytes;
 }
 
-// The grid the decoding rule gives for a file's bytes.
-VoxelGrid Decoded(const std::vector<unsigned char>& bytes)
-{
-    VoxelGrid grid;
-    grid.Clear();
-    for (std::size_t i = 0; i < kVolume && i < bytes.size(); ++i)
-        grid[i] = bytes[i] != 0 ? 1 : 0;
-    return grid;
-}
-
 bool Same(const VoxelGrid& a, const VoxelGrid& b)
 {
     return a.cells == b.cells;
-}
-
-std::string Caption()
-{
-    return MainFrame()->GetWindowText().str();
 }
 
 // Starts each case from a known state: the document and the view hold the all-ones volume.
@@ -53,7 +38,7 @@ protected:
     void SetUp() override
     {
         TakeMessages();
-        OpenThroughFileOpen(WriteFile("ones", Bytes(kVolume, 0xFF)));
+        OpenThroughFileOpen(WriteTestFile("ones", Bytes(kVolume, 0xFF)));
         ASSERT_TRUE(TakeMessages().empty());
         ones = Decoded(Bytes(kVolume, 1));
         ASSERT_TRUE(Same(Document()->m_voxels, ones));
@@ -89,7 +74,7 @@ TEST_F(Loading, FileOpenDecodesByTheRule)
          }()},
     };
     for (const auto& c : cases) {
-        OpenThroughFileOpen(WriteFile("case", c.bytes));
+        OpenThroughFileOpen(WriteTestFile("case", c.bytes));
         EXPECT_TRUE(TakeMessages().empty()) << c.name;
         EXPECT_TRUE(Same(Document()->m_voxels, Decoded(c.bytes))) << c.name;
         EXPECT_TRUE(Same(View()->m_voxels, Document()->m_voxels)) << c.name;
@@ -110,7 +95,7 @@ TEST_F(Loading, SingleCellsLandWhereTheirOffsetsSay)
                  {kRow, 0, 1, 0},   {kLayer - 1, 0, kLastRow, kLastColumn},
                  {kLayer, 1, 0, 0}, {kVolume - 1, kLastLayer, kLastRow, kLastColumn}};
     for (const auto& c : cases) {
-        OpenThroughFileOpen(WriteFile("cell", OneAt(c.offset)));
+        OpenThroughFileOpen(WriteTestFile("cell", OneAt(c.offset)));
         EXPECT_EQ(Document()->m_voxels[VoxelGrid::Index(c.layer, c.row, c.column)], 1) << c.offset;
         std::size_t occupied = 0;
         for (BYTE cell : Document()->m_voxels.cells)
@@ -121,7 +106,7 @@ TEST_F(Loading, SingleCellsLandWhereTheirOffsetsSay)
 
 TEST_F(Loading, BadFilesThroughFileOpenAreRefusedInWords)
 {
-    const std::string folder = TemporaryFolder();
+    const std::string folder = TestFolder();
     const std::string fifo = folder + "/pipe";
     ::unlink(fifo.c_str());
     ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
@@ -135,11 +120,11 @@ TEST_F(Loading, BadFilesThroughFileOpenAreRefusedInWords)
     } cases[] = {
         {"missing", folder + "/nothing here",
          "Cannot open \"" + folder + "/nothing here\": there is no such file.", false},
-        {"empty", WriteFile("empty", {}),
+        {"empty", WriteTestFile("empty", {}),
          "Cannot read \"" + folder + "/empty\": the file ends too soon, after 0 bytes.", false},
-        {"one byte", WriteFile("one", Bytes(1, 0)),
+        {"one byte", WriteTestFile("one", Bytes(1, 0)),
          "Cannot read \"" + folder + "/one\": the file ends too soon, after 1 byte.", true},
-        {"one byte short", WriteFile("short", Bytes(kVolume - 1, 0)),
+        {"one byte short", WriteTestFile("short", Bytes(kVolume - 1, 0)),
          "Cannot read \"" + folder + "/short\": the file ends too soon, after " +
              std::to_string(kVolume - 1) + " bytes.",
          true},
@@ -162,7 +147,7 @@ TEST_F(Loading, BadFilesThroughFileOpenAreRefusedInWords)
 
 TEST_F(Loading, AnUnreadableFileIsRefused)
 {
-    const std::string path = WriteFile("secret", Bytes(kVolume, 0));
+    const std::string path = WriteTestFile("secret", Bytes(kVolume, 0));
     ::chmod(path.c_str(), 0);
     // As a user without rights: root reads anything.
     const bool asRoot = ::geteuid() == 0;
@@ -182,9 +167,9 @@ TEST_F(Loading, AnUnreadableFileIsRefused)
 
 TEST_F(Loading, ADropLoadsTheLastFileIntoTheViewOnly)
 {
-    const std::string first = WriteFile("first", Bytes(kVolume, 0));
-    const std::string second = WriteFile("second", OneAt(5));
-    const std::string last = WriteFile("last one", OneAt(VoxelGrid::kLayerStride));
+    const std::string first = WriteTestFile("first", Bytes(kVolume, 0));
+    const std::string second = WriteTestFile("second", OneAt(5));
+    const std::string last = WriteTestFile("last one", OneAt(VoxelGrid::kLayerStride));
     DropOnView({first, second, last});
     EXPECT_TRUE(TakeMessages().empty());
     EXPECT_TRUE(Same(View()->m_voxels, Decoded(OneAt(VoxelGrid::kLayerStride))));
@@ -193,7 +178,7 @@ TEST_F(Loading, ADropLoadsTheLastFileIntoTheViewOnly)
     EXPECT_EQ(AfxWaitCursorLevel(), 0);
 
     // File Open afterwards brings the document's volume back, and the caption.
-    OpenThroughFileOpen(WriteFile("again", OneAt(7)));
+    OpenThroughFileOpen(WriteTestFile("again", OneAt(7)));
     EXPECT_TRUE(Same(View()->m_voxels, Decoded(OneAt(7))));
     EXPECT_EQ(Caption(), "Dorvane");
 }
@@ -215,7 +200,7 @@ TEST_F(Loading, DroppedFilesOfEveryLength)
         {"empty", {}},
     };
     for (const auto& c : cases) {
-        const std::string path = WriteFile("dropped", c.bytes);
+        const std::string path = WriteTestFile("dropped", c.bytes);
         DropOnView({path});
         EXPECT_TRUE(TakeMessages().empty()) << c.what;
         EXPECT_TRUE(Same(View()->m_voxels, Decoded(c.bytes))) << c.what;
@@ -246,7 +231,7 @@ TEST_F(Loading, FilesEndingAboutThePiecesTheyAreReadIn)
         std::vector<unsigned char> bytes(size);
         for (std::size_t i = 0; i < size; ++i)
             bytes[i] = i % 2 == 1 ? 0x40 : 0;
-        const std::string path = WriteFile("alternate", bytes);
+        const std::string path = WriteTestFile("alternate", bytes);
 
         // File Open replaces the cells the file has and keeps the rest, and names a short
         // file's length.
@@ -274,7 +259,7 @@ TEST_F(Loading, FilesEndingAboutThePiecesTheyAreReadIn)
 
 TEST_F(Loading, BadDropsKeepThePictureAndTheCaption)
 {
-    const std::string folder = TemporaryFolder();
+    const std::string folder = TestFolder();
     const std::string fifo = folder + "/drop pipe";
     ::unlink(fifo.c_str());
     ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
@@ -299,7 +284,7 @@ TEST_F(Loading, BadDropsKeepThePictureAndTheCaption)
 
 TEST_F(Loading, AStoringArchiveWritesNothingAndWaitsForNothing)
 {
-    const std::string path = WriteFile("untouched", Bytes(10, 7));
+    const std::string path = WriteTestFile("untouched", Bytes(10, 7));
     CFile file;
     ASSERT_TRUE(file.Open(path.c_str(), CFile::modeRead));
     CArchive store(&file, CArchive::store);

@@ -7,7 +7,7 @@
 #include "resources/resource.h"
 #include "view/scene_constants.h"
 
-#include "framework/testing/toolkit_session.h"
+#include "tests/support/toolkit_session.h"
 #include "framework/win_app.h"
 
 #include <gtest/gtest.h>
@@ -86,10 +86,10 @@ TEST(LongRun, TwentyThousandFramesKeepMemoryFlat)
 
 TEST(LongRun, AThousandDropsAndOpensInTurn)
 {
-    const std::string first = WriteFile("first", std::vector<unsigned char>(VoxelGrid::kCells, 1));
+    const std::string first = WriteTestFile("first", std::vector<unsigned char>(VoxelGrid::kCells, 1));
     std::vector<unsigned char> second(VoxelGrid::kCells, 0);
     second[12345] = 9;
-    const std::string other = WriteFile("second", second);
+    const std::string other = WriteTestFile("second", second);
     const long start = ResidentKiB();
     for (int i = 0; i < 500; ++i) {
         DropOnView({other});

@@ -1,22 +1,15 @@
 #include "program_session.h"
 
-#include "framework/testing/toolkit_session.h"
 #include "framework/win_app.h"
 #include "platform/drop_files.h"
 
 #include <GL/gl.h>
-#include <gtest/gtest.h>
 
-#include <cstdio>
-#include <cstdlib>
 #include <fstream>
-#include <sys/stat.h>
-#include <unistd.h>
 
 namespace {
 
 std::vector<std::string> g_messages;
-std::string g_folder;
 std::string g_chosenPath;
 
 int CollectMessage(const char* text, const char*, UINT)
@@ -32,14 +25,9 @@ CString ChooseFile()
 
 }  // namespace
 
-CFrameWnd* MainFrame()
-{
-    return static_cast<CFrameWnd*>(AfxGetMainWnd());
-}
-
 CCubeView* View()
 {
-    return static_cast<CCubeView*>(MainFrame()->GetActiveView());
+    return static_cast<CCubeView*>(MainView());
 }
 
 CCubeDoc* Document()
@@ -47,29 +35,30 @@ CCubeDoc* Document()
     return View()->GetDocument();
 }
 
+std::string Caption()
+{
+    return MainFrame()->GetWindowText().str();
+}
+
+VoxelGrid Decoded(const std::vector<unsigned char>& bytes)
+{
+    VoxelGrid grid;
+    grid.Clear();
+    for (std::size_t i = 0; i < VoxelGrid::kCells && i < bytes.size(); ++i)
+        grid[i] = bytes[i] != 0 ? 1 : 0;
+    return grid;
+}
+
+void CollectMessages()
+{
+    AfxSetMessageBoxHook(&CollectMessage);
+}
+
 std::vector<std::string> TakeMessages()
 {
     std::vector<std::string> taken;
     taken.swap(g_messages);
     return taken;
-}
-
-void Pump(int milliseconds)
-{
-    AfxTestRunEventLoop(milliseconds);
-}
-
-std::string TemporaryFolder()
-{
-    return g_folder;
-}
-
-std::string WriteFile(const std::string& name, const std::vector<unsigned char>& bytes)
-{
-    const std::string path = g_folder + "/" + name;
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
-    return path;
 }
 
 void OpenThroughFileOpen(const std::string& path)
@@ -122,32 +111,4 @@ void SavePicture(const Picture& picture, const std::string& name)
 float Angle()
 {
     return TheSceneState().wAngleY;
-}
-
-int main(int argc, char** argv)
-{
-    ::testing::InitGoogleTest(&argc, argv);
-    if (::testing::GTEST_FLAG(list_tests))
-        return RUN_ALL_TESTS();
-    char folder[] = "/tmp/dorvane-test-XXXXXX";
-    g_folder = mkdtemp(folder);
-    chmod(folder, 0755);  // so that tests run as a user without rights reach their files
-    setenv("XDG_CONFIG_HOME", g_folder.c_str(), 1);
-    if (!AfxTestStartToolkit(argc, argv)) {
-        std::fprintf(stderr, "These tests need an X display ($DISPLAY).\n");
-        return 1;
-    }
-    AfxSetMessageBoxHook(&CollectMessage);
-    CWinApp::SetFileChooser(&ChooseFile);
-    if (!AfxGetApp()->InitInstance()) {
-        std::fprintf(stderr, "The program did not start.\n");
-        return 1;
-    }
-    MainFrame()->MoveWindow(0, 0, 640, 480);
-    Pump(300);
-    const int result = RUN_ALL_TESTS();
-    MainFrame()->SendMessage(WM_CLOSE);
-    AfxGetApp()->ExitInstance();
-    AfxTestStopToolkit();
-    return result;
 }

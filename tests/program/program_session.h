@@ -1,28 +1,28 @@
-// The whole program, started in the test process as it starts for a person: the
-// application's start-up on a real window, with message boxes collected instead of shown.
+// The whole program in the test process, reached as a person reaches it: its view and
+// document, File Open, drops, message boxes, and the picture on the screen.
 #pragma once
 
 #include "document/Cubedoc.h"
 #include "view/Cubeview.h"
 
-#include "framework/frame_wnd.h"
+#include "tests/support/test_program.h"
 
 #include <string>
 #include <vector>
 
-CFrameWnd* MainFrame();
 CCubeView* View();
 CCubeDoc* Document();
+// The main window's caption.
+std::string Caption();
 
-// The message boxes shown since the last call, oldest first.
+// The grid a file's bytes give by the decoding rule, written again here: nonzero bytes
+// are occupied cells, and only the first 1,048,576 count.
+VoxelGrid Decoded(const std::vector<unsigned char>& bytes);
+
+// From now on message boxes are collected instead of shown: those shown since the last
+// call, oldest first.
+void CollectMessages();
 std::vector<std::string> TakeMessages();
-
-// Runs the event loop for a while, so paints, sizes and timer ticks arrive.
-void Pump(int milliseconds = 50);
-
-// A file of its own under the test's temporary folder; its full path.
-std::string WriteFile(const std::string& name, const std::vector<unsigned char>& bytes);
-std::string TemporaryFolder();
 
 // Opens a file through File Open, with the file chooser answering path.
 void OpenThroughFileOpen(const std::string& path);

@@ -5,10 +5,10 @@
 #include "resources/resource.h"
 
 #include "framework/control_bar.h"
-#include "framework/testing/toolkit_session.h"
-#include "framework/win_app.h"
-
 #include "framework/resources.h"
+#include "framework/win_app.h"
+#include "tests/support/toolkit_inspect.h"
+#include "tests/support/toolkit_session.h"
 
 #include <gtest/gtest.h>
 
@@ -31,22 +31,24 @@ struct MenuLine {
 std::vector<std::pair<std::string, std::vector<MenuLine>>> MenuOnScreen()
 {
     std::vector<std::pair<std::string, std::vector<MenuLine>>> menus;
-    const CMenu bar = MainFrame()->GetMenu();
-    for (int i = 0; i < bar.GetMenuItemCount(); ++i) {
-        const CMenu popup = bar.GetSubMenu(i);
+    for (const AfxTestMenu& menu : AfxTestMenuBar(MainFrame()->m_hWnd)) {
         std::vector<MenuLine> lines;
-        for (int j = 0; j < popup.GetMenuItemCount(); ++j)
-            lines.push_back({popup.GetMenuString(j).str(), popup.GetMenuItemID(j)});
-        menus.emplace_back(bar.GetMenuString(i).str(), lines);
+        for (const AfxTestMenuItem& item : menu.items)
+            lines.push_back({item.text, item.id});
+        menus.emplace_back(menu.title, lines);
     }
     return menus;
 }
 
-UINT MenuState(UINT nID)
+// The menu item of a command, as its pop-up shows it when opened.
+AfxTestMenuItem MenuItem(UINT nID)
 {
-    const CMenu bar = MainFrame()->GetMenu();
-    bar.UpdateItems();
-    return bar.GetMenuState(nID);
+    for (const AfxTestMenu& menu : AfxTestMenuBar(MainFrame()->m_hWnd))
+        for (const AfxTestMenuItem& item : menu.items)
+            if (item.id == nID)
+                return item;
+    ADD_FAILURE() << "no menu item for command " << nID;
+    return {};
 }
 
 // Runs the About command while a person at the screen ends the box the given way.
@@ -93,24 +95,25 @@ TEST(Shell, EveryMenuCommandIsAvailableAndTheChecksFollowTheirState)
 {
     for (UINT id :
          {ID_FILE_OPEN, UINT(ID_FILE_PLAY), ID_APP_EXIT, UINT(ID_CONTROL), ID_VIEW_TOOLBAR, ID_APP_ABOUT})
-        EXPECT_FALSE(MenuState(id) & MF_GRAYED) << id;
-    EXPECT_TRUE(MenuState(ID_VIEW_TOOLBAR) & MF_CHECKED);
-    EXPECT_FALSE(MenuState(ID_FILE_PLAY) & MF_CHECKED);
+        EXPECT_TRUE(MenuItem(id).enabled) << id;
+    EXPECT_TRUE(MenuItem(ID_VIEW_TOOLBAR).checked);
+    EXPECT_FALSE(MenuItem(ID_FILE_PLAY).checked);
     MainFrame()->RouteCommand(ID_FILE_PLAY);
-    EXPECT_TRUE(MenuState(ID_FILE_PLAY) & MF_CHECKED);
+    EXPECT_TRUE(MenuItem(ID_FILE_PLAY).checked);
     MainFrame()->RouteCommand(ID_FILE_PLAY);
-    EXPECT_FALSE(MenuState(ID_FILE_PLAY) & MF_CHECKED);
+    EXPECT_FALSE(MenuItem(ID_FILE_PLAY).checked);
 }
 
 TEST(Shell, ToolbarHasPlayThenAboutWithTheirTips)
 {
     CToolBar* toolbar = Toolbar();
     ASSERT_NE(toolbar, nullptr);
-    ASSERT_EQ(toolbar->GetButtonCount(), 2);
-    EXPECT_EQ(toolbar->GetItemID(0), static_cast<UINT>(ID_FILE_PLAY));
-    EXPECT_EQ(toolbar->GetItemID(1), static_cast<UINT>(ID_APP_ABOUT));
-    EXPECT_EQ(toolbar->GetButtonTip(0).str(), "Play");
-    EXPECT_EQ(toolbar->GetButtonTip(1).str(), "About");
+    const std::vector<AfxTestToolbarButton> buttons = AfxTestToolbarButtons(toolbar->m_hWnd);
+    ASSERT_EQ(buttons.size(), 2u);
+    EXPECT_EQ(buttons[0].id, static_cast<UINT>(ID_FILE_PLAY));
+    EXPECT_EQ(buttons[1].id, static_cast<UINT>(ID_APP_ABOUT));
+    EXPECT_EQ(buttons[0].tip, "Play");
+    EXPECT_EQ(buttons[1].tip, "About");
     EXPECT_TRUE(toolbar->GetBarStyle() & CBRS_TOOLTIPS);
 }
 
@@ -124,13 +127,14 @@ TEST(Shell, ToolbarTakesThePointerAfterItsUpdates)
 
 TEST(Shell, PlayButtonShowsPressedWhilePlaying)
 {
-    MainFrame()->RouteCommand(ID_FILE_PLAY);
-    Pump(200);
-    EXPECT_TRUE(Toolbar()->IsButtonChecked(0));
-    EXPECT_FALSE(Toolbar()->IsButtonChecked(1));
-    MainFrame()->RouteCommand(ID_FILE_PLAY);
-    Pump(200);
-    EXPECT_FALSE(Toolbar()->IsButtonChecked(0));
+    for (bool playing : {true, false}) {
+        MainFrame()->RouteCommand(ID_FILE_PLAY);
+        Pump(200);
+        const std::vector<AfxTestToolbarButton> buttons = AfxTestToolbarButtons(Toolbar()->m_hWnd);
+        ASSERT_EQ(buttons.size(), 2u);
+        EXPECT_EQ(buttons[0].checked, playing);
+        EXPECT_FALSE(buttons[1].checked);
+    }
 }
 
 TEST(Shell, ViewToolbarHidesAndShowsIt)
@@ -138,10 +142,10 @@ TEST(Shell, ViewToolbarHidesAndShowsIt)
     ASSERT_TRUE(Toolbar()->IsVisible());
     MainFrame()->RouteCommand(ID_VIEW_TOOLBAR);
     EXPECT_FALSE(Toolbar()->IsVisible());
-    EXPECT_FALSE(MenuState(ID_VIEW_TOOLBAR) & MF_CHECKED);
+    EXPECT_FALSE(MenuItem(ID_VIEW_TOOLBAR).checked);
     MainFrame()->RouteCommand(ID_VIEW_TOOLBAR);
     EXPECT_TRUE(Toolbar()->IsVisible());
-    EXPECT_TRUE(MenuState(ID_VIEW_TOOLBAR) & MF_CHECKED);
+    EXPECT_TRUE(MenuItem(ID_VIEW_TOOLBAR).checked);
 }
 
 TEST(Shell, PaneKeysChangeNothing)
@@ -247,7 +251,7 @@ TEST(Shell, ControlShowsOneControllerAtATime)
     EXPECT_TRUE(first->IsWindowVisible());
     EXPECT_EQ(first->GetWindowText().str(), "Contoroler");
     ASSERT_NE(first->m_slider.m_hWnd, nullptr);
-    EXPECT_FALSE(first->m_slider.IsVertical());
+    EXPECT_FALSE(AfxTestSliderIsVertical(first->m_slider.m_hWnd));
     EXPECT_EQ(first->m_slider.GetDlgCtrlID(), static_cast<UINT>(IDC_SLIDER_ROTATE_H));
 
     for (int i = 0; i < 20; ++i)
@@ -260,7 +264,17 @@ TEST(Shell, ControlShowsOneControllerAtATime)
 
 TEST(Shell, AControllerWithoutAWindowIsNeverActivated)
 {
+    // Activating a controller whose window was never made leaves the focus where it is,
+    // in the main window and in the controller on the screen: not taken away, nor handed
+    // to the view the controller belongs to.
+    MainFrame()->RouteCommand(ID_CONTROL);
+    Pump(100);
+    const HWND shown = View()->m_pController->m_hWnd;
+    const std::pair<HWND, HWND> focus = {AfxTestFocusWithin(MainFrame()->m_hWnd), AfxTestFocusWithin(shown)};
+    ASSERT_NE(focus.second, nullptr);
     CDRctrl controller(View());
-    EXPECT_EQ(controller.SetActiveWindow(), nullptr);
+    controller.SetActiveWindow();
+    Pump(100);
+    EXPECT_EQ(std::make_pair(AfxTestFocusWithin(MainFrame()->m_hWnd), AfxTestFocusWithin(shown)), focus);
     EXPECT_EQ(controller.m_hWnd, nullptr);
 }

@@ -1,10 +1,12 @@
 // The desktop toolkit inside a test program: start it, run its event loop for a while,
-// and reach the dialogs it shows, as a person at the screen would.
+// and reach the dialogs it shows, as a person at the screen would. This is the tests' side
+// of the toolkit, so its sources include the toolkit's headers as the framework's do.
 #pragma once
 
 #include "platform/windows_types.h"
 
 #include <functional>
+#include <memory>
 #include <string>
 #include <utility>
 #include <vector>
@@ -24,9 +26,17 @@ bool AfxTestRunEventLoopUntil(const std::function<bool()>& done, int timeoutMill
 void AfxTestCallSoon(std::function<void()> fn);
 void AfxTestCallLater(int milliseconds, std::function<void()> fn);
 
-// Whether the toolkit lets a window take input: a disabled one takes no pointer events,
-// however its contents look.
-bool AfxTestWindowTakesInput(void* hWnd);
+// Calls reached with each window the toolkit delivers an event to (a size, a paint...),
+// before the window handles it, for as long as the watch lives.
+class AfxTestEventWatch {
+public:
+    explicit AfxTestEventWatch(std::function<void(HWND)> reached);
+    ~AfxTestEventWatch();
+
+private:
+    class Filter;
+    std::unique_ptr<Filter> m_pFilter;
+};
 
 // The modal dialog on screen now, if any: its title, and ways to end it.
 std::string AfxTestModalDialogTitle();
@@ -45,6 +55,3 @@ struct AfxTestTextFit {
 std::vector<AfxTestTextFit> AfxTestModalDialogTexts();
 bool AfxTestPressEscapeInModalDialog();
 bool AfxTestCloseModalDialog();
-
-// The width and height of each icon a top-level window offers the desktop.
-std::vector<std::pair<int, int>> AfxTestWindowIconSizes(HWND hWnd);

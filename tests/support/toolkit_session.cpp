@@ -5,12 +5,13 @@
 #include <wx/app.h>
 #include <wx/button.h>
 #include <wx/dialog.h>
+#include <wx/eventfilter.h>
 #include <wx/evtloop.h>
-#include <wx/iconbndl.h>
 #include <wx/log.h>
 #include <wx/stattext.h>
 #include <wx/timer.h>
 #include <wx/toplevel.h>
+#include <wx/window.h>
 
 #include <chrono>
 #include <cstdlib>
@@ -111,15 +112,35 @@ void AfxTestCallLater(int milliseconds, std::function<void()> fn)
     timer->StartOnce(milliseconds);
 }
 
+class AfxTestEventWatch::Filter : public wxEventFilter {
+public:
+    explicit Filter(std::function<void(HWND)> reached) : m_reached(std::move(reached))
+    {
+        wxEvtHandler::AddFilter(this);
+    }
+    ~Filter() override { wxEvtHandler::RemoveFilter(this); }
+    int FilterEvent(wxEvent& event) override
+    {
+        if (auto* window = dynamic_cast<wxWindow*>(event.GetEventObject()))
+            m_reached(WindowHandle(window));
+        return Event_Skip;
+    }
+
+private:
+    std::function<void(HWND)> m_reached;
+};
+
+AfxTestEventWatch::AfxTestEventWatch(std::function<void(HWND)> reached)
+    : m_pFilter(std::make_unique<Filter>(std::move(reached)))
+{
+}
+
+AfxTestEventWatch::~AfxTestEventWatch() = default;
+
 std::string AfxTestModalDialogTitle()
 {
     wxDialog* dialog = ModalDialog();
     return dialog != nullptr ? std::string(dialog->GetTitle().utf8_str()) : std::string();
-}
-
-bool AfxTestWindowTakesInput(void* hWnd)
-{
-    return hWnd != nullptr && static_cast<wxWindow*>(hWnd)->IsEnabled();
 }
 
 std::vector<AfxTestTextFit> AfxTestModalDialogTexts()
@@ -180,18 +201,4 @@ bool AfxTestCloseModalDialog()
         return false;
     dialog->Close();
     return true;
-}
-
-std::vector<std::pair<int, int>> AfxTestWindowIconSizes(HWND hWnd)
-{
-    std::vector<std::pair<int, int>> sizes;
-    auto* window = dynamic_cast<wxTopLevelWindow*>(NativeWindow(hWnd));
-    if (window == nullptr)
-        return sizes;
-    const wxIconBundle& icons = window->GetIcons();
-    for (size_t i = 0; i < icons.GetIconCount(); ++i) {
-        const wxIcon icon = icons.GetIconByIndex(i);
-        sizes.emplace_back(icon.GetWidth(), icon.GetHeight());
-    }
-    return sizes;
 }

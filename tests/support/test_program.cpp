@@ -1,0 +1,69 @@
+#include "test_program.h"
+
+#include "toolkit_session.h"
+
+#include "framework/win_app.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <sys/stat.h>
+
+namespace {
+
+std::string g_folder;
+
+}  // namespace
+
+std::string TestFolder()
+{
+    return g_folder;
+}
+
+std::string WriteTestFile(const std::string& name, const std::vector<unsigned char>& bytes)
+{
+    const std::string path = g_folder + "/" + name;
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+    return path;
+}
+
+CFrameWnd* MainFrame()
+{
+    return static_cast<CFrameWnd*>(AfxGetMainWnd());
+}
+
+CView* MainView()
+{
+    return MainFrame()->GetActiveView();
+}
+
+void Pump(int milliseconds)
+{
+    AfxTestRunEventLoop(milliseconds);
+}
+
+int main(int argc, char** argv)
+{
+    ::testing::InitGoogleTest(&argc, argv);
+    if (::testing::GTEST_FLAG(list_tests))
+        return RUN_ALL_TESTS();
+    char folder[] = "/tmp/dorvane-test-XXXXXX";
+    g_folder = mkdtemp(folder);
+    chmod(folder, 0755);  // so that tests run as a user without rights reach their files
+    setenv("XDG_CONFIG_HOME", g_folder.c_str(), 1);
+    if (!AfxTestStartToolkit(argc, argv)) {
+        std::fprintf(stderr, "These tests need an X display ($DISPLAY).\n");
+        return 1;
+    }
+    if (!StartTestProgram()) {
+        std::fprintf(stderr, "The program did not start.\n");
+        return 1;
+    }
+    const int result = RUN_ALL_TESTS();
+    EndTestProgram();
+    AfxTestStopToolkit();
+    return result;
+}

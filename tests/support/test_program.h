@@ -1,0 +1,24 @@
+// The one entry of the in-process test programs. It runs GoogleTest with a configuration
+// folder of the run's own (XDG_CONFIG_HOME) and the toolkit on $DISPLAY; each test program
+// says how its windows come up before the tests and go after them.
+#pragma once
+
+#include "framework/frame_wnd.h"
+
+#include <string>
+#include <vector>
+
+// Defined by each test program: its start-up, FALSE when it failed, and its shut-down.
+bool StartTestProgram();
+void EndTestProgram();
+
+// The run's own folder, and a file of the given name and contents in it; its full path.
+std::string TestFolder();
+std::string WriteTestFile(const std::string& name, const std::vector<unsigned char>& bytes);
+
+// The application's main window and the view active in it.
+CFrameWnd* MainFrame();
+CView* MainView();
+
+// Runs the event loop for a while, so paints, sizes and timer ticks arrive.
+void Pump(int milliseconds = 50);

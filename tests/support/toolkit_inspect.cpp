@@ -1,0 +1,103 @@
+#include "toolkit_inspect.h"
+
+#include "framework/native_ids.h"
+#include "platform/native_window.h"
+
+#include <wx/aui/auibar.h>
+#include <wx/frame.h>
+#include <wx/iconbndl.h>
+#include <wx/menu.h>
+#include <wx/slider.h>
+
+#include <gtk/gtk.h>
+
+namespace {
+
+std::string Utf8(const wxString& text)
+{
+    return std::string(text.utf8_str());
+}
+
+wxWindow* WindowOfWidget(wxWindow* window, GtkWidget* widget)
+{
+    if (widget == nullptr)
+        return nullptr;
+    if (window->GetHandle() == widget || window->GetConnectWidget() == widget)
+        return window;
+    for (wxWindow* child : window->GetChildren())
+        if (wxWindow* found = WindowOfWidget(child, widget))
+            return found;
+    return nullptr;
+}
+
+}  // namespace
+
+std::vector<AfxTestMenu> AfxTestMenuBar(HWND hFrame)
+{
+    std::vector<AfxTestMenu> menus;
+    auto* frame = dynamic_cast<wxFrame*>(NativeWindow(hFrame));
+    wxMenuBar* bar = frame != nullptr ? frame->GetMenuBar() : nullptr;
+    if (bar == nullptr)
+        return menus;
+    for (std::size_t i = 0; i < bar->GetMenuCount(); ++i) {
+        wxMenu* popup = bar->GetMenu(i);
+        popup->UpdateUI(frame);
+        AfxTestMenu menu{Utf8(bar->GetMenuLabel(i)), {}};
+        for (const wxMenuItem* item : popup->GetMenuItems()) {
+            const UINT id = item->IsSeparator() ? 0 : AfxCommandFromNativeId(item->GetId());
+            menu.items.push_back({Utf8(item->GetItemLabel()), id, item->IsEnabled(),
+                                  item->IsCheckable() && item->IsChecked()});
+        }
+        menus.push_back(menu);
+    }
+    return menus;
+}
+
+std::vector<AfxTestToolbarButton> AfxTestToolbarButtons(HWND hToolBar)
+{
+    std::vector<AfxTestToolbarButton> buttons;
+    auto* toolbar = dynamic_cast<wxAuiToolBar*>(NativeWindow(hToolBar));
+    if (toolbar == nullptr)
+        return buttons;
+    for (int i = 0; i < static_cast<int>(toolbar->GetToolCount()); ++i) {
+        const wxAuiToolBarItem* tool = toolbar->FindToolByIndex(i);
+        if (tool->GetKind() == wxITEM_SEPARATOR)
+            buttons.push_back({0, "", false});
+        else
+            buttons.push_back({AfxCommandFromNativeId(tool->GetId()), Utf8(tool->GetShortHelp()),
+                               toolbar->GetToolToggled(tool->GetId())});
+    }
+    return buttons;
+}
+
+bool AfxTestWindowTakesInput(HWND hWnd)
+{
+    return hWnd != nullptr && NativeWindow(hWnd)->IsEnabled();
+}
+
+bool AfxTestSliderIsVertical(HWND hSlider)
+{
+    return hSlider != nullptr && NativeWindow(hSlider)->HasFlag(wxSL_VERTICAL);
+}
+
+HWND AfxTestFocusWithin(HWND hTopLevel)
+{
+    wxWindow* topLevel = NativeWindow(hTopLevel);
+    if (topLevel == nullptr)
+        return nullptr;
+    return WindowHandle(WindowOfWidget(topLevel, gtk_window_get_focus(GTK_WINDOW(topLevel->GetHandle()))));
+}
+
+std::vector<std::pair<int, int>> AfxTestWindowIconSizes(HWND hWnd)
+{
+    std::vector<std::pair<int, int>> sizes;
+    auto* window = dynamic_cast<wxTopLevelWindow*>(NativeWindow(hWnd));
+    if (window == nullptr)
+        return sizes;
+    const wxIconBundle& icons = window->GetIcons();
+    for (size_t i = 0; i < icons.GetIconCount(); ++i) {
+        const wxIcon icon = icons.GetIconByIndex(i);
+        sizes.emplace_back(icon.GetWidth(), icon.GetHeight());
+    }
+    return sizes;
+}

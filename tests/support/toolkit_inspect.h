@@ -1,0 +1,44 @@
+// What the toolkit shows of a program's windows, read from its own objects the way a
+// person reads the screen: menus, toolbar buttons, controls, icons.
+#pragma once
+
+#include "platform/windows_types.h"
+
+#include <string>
+#include <utility>
+#include <vector>
+
+// One item of a pop-up menu: its text with the mnemonic marks, its command (0 for a
+// separator), and its state once the update handlers have run, as when the pop-up opens.
+struct AfxTestMenuItem {
+    std::string text;
+    UINT id;
+    bool enabled;
+    bool checked;
+};
+struct AfxTestMenu {
+    std::string title;
+    std::vector<AfxTestMenuItem> items;
+};
+// The menu bar of a frame window, each pop-up brought up to date first.
+std::vector<AfxTestMenu> AfxTestMenuBar(HWND hFrame);
+
+// One toolbar button: its command (0 for a separator), its tooltip, and whether it shows
+// pressed, as a checked command's does.
+struct AfxTestToolbarButton {
+    UINT id;
+    std::string tip;
+    bool checked;
+};
+std::vector<AfxTestToolbarButton> AfxTestToolbarButtons(HWND hToolBar);
+
+// Whether the toolkit lets a window take input: a disabled one takes no pointer events,
+// however its contents look.
+bool AfxTestWindowTakesInput(HWND hWnd);
+bool AfxTestSliderIsVertical(HWND hSlider);
+// The window that takes the keys when a top-level window is active: the focus within it,
+// which stays the same whichever window of the display is active.
+HWND AfxTestFocusWithin(HWND hTopLevel);
+
+// The width and height of each icon a top-level window offers the desktop.
+std::vector<std::pair<int, int>> AfxTestWindowIconSizes(HWND hWnd);
