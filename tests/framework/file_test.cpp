@@ -167,7 +167,7 @@ TEST(Archive, LargeAndSmallTakesGetTheBytesInOrderAndCountToTheEnd)
             if (take == 0) {
                 BYTE b = 0;
                 archive >> b;
-                EXPECT_EQ(static_cast<char>(b), expected[taken]) << c.what << ", byte " << taken;
+                EXPECT_EQ(b, expected[taken]) << c.what << ", byte " << taken;
                 ++taken;
                 continue;
             }
