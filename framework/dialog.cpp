@@ -139,8 +139,3 @@ BOOL CDialog::OnInitDialog()
     DoDataExchange(&exchange);
     return TRUE;
 }
-
-int CSliderCtrl::GetPos() const
-{
-    return m_hWnd != nullptr ? static_cast<wxSlider*>(NativeWindow(m_hWnd))->GetValue() : 0;
-}

@@ -37,9 +37,7 @@ private:
     UINT m_nIDTemplateInUse = 0;
 };
 
-// The desktop's trackbar.
+// The desktop's trackbar, bound to a dialog's control.
 class CSliderCtrl : public CWnd {
     DECLARE_DYNAMIC(CSliderCtrl)
-public:
-    int GetPos() const;
 };
