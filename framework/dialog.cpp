@@ -84,11 +84,7 @@ CDialog::~CDialog()
 
 HWND CDialog::CreateNativeWindow(const CREATESTRUCT& cs)
 {
-    const auto& dialogs = AfxResources().dialogs;
-    auto found = dialogs.find(m_nIDTemplateInUse);
-    if (found == dialogs.end())
-        return nullptr;
-    const AfxDialogTemplate& layout = found->second;
+    const AfxDialogTemplate& layout = *m_pTemplate;
     auto* dialog = new wxDialog(NativeWindow(cs.hwndParent), wxID_ANY, wxString::FromUTF8(layout.caption),
                                 wxDefaultPosition, wxDefaultSize, wxCAPTION | wxSYSTEM_MENU | wxCLOSE_BOX);
     // Dialog units follow the dialog's font, so the font comes first.
@@ -106,9 +102,8 @@ BOOL CDialog::CreateFromTemplate(UINT nIDTemplate, CWnd* pParentWnd)
     auto found = dialogs.find(nIDTemplate);
     if (found == dialogs.end() || m_hWnd != nullptr)
         return FALSE;
-    m_nIDTemplateInUse = nIDTemplate;
-    const AfxDialogTemplate& layout = found->second;
-    if (!CWnd::Create(nullptr, nullptr, layout.style, CRect(), pParentWnd, 0))
+    m_pTemplate = &found->second;
+    if (!CWnd::Create(nullptr, nullptr, m_pTemplate->style, CRect(), pParentWnd, 0))
         return FALSE;
     OnInitDialog();
     return TRUE;

@@ -4,6 +4,8 @@
 
 #include "wnd.h"
 
+struct AfxDialogTemplate;
+
 // What a dialog's data exchange works on: the dialog whose controls are bound.
 struct CDataExchange {
     CWnd* m_pDlgWnd;
@@ -34,7 +36,7 @@ protected:
 
 private:
     BOOL CreateFromTemplate(UINT nIDTemplate, CWnd* pParentWnd);
-    UINT m_nIDTemplateInUse = 0;
+    const AfxDialogTemplate* m_pTemplate = nullptr;  // the one being made
 };
 
 // The desktop's trackbar, bound to a dialog's control.
