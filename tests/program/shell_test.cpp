@@ -14,6 +14,7 @@
 
 #include <algorithm>
 #include <fstream>
+#include <tuple>
 
 namespace {
 
@@ -22,19 +23,16 @@ CToolBar* Toolbar()
     return static_cast<CToolBar*>(MainFrame()->GetControlBar(AFX_IDW_TOOLBAR));
 }
 
-struct MenuLine {
-    std::string text;
-    UINT id;
-    bool operator==(const MenuLine& other) const { return text == other.text && id == other.id; }
-};
-
+// The menu bar as shown: each pop-up's title and its items' text, command, whether
+// available and whether checked.
+using MenuLine = std::tuple<std::string, UINT, bool, bool>;
 std::vector<std::pair<std::string, std::vector<MenuLine>>> MenuOnScreen()
 {
     std::vector<std::pair<std::string, std::vector<MenuLine>>> menus;
     for (const AfxTestMenu& menu : AfxTestMenuBar(MainFrame()->m_hWnd)) {
         std::vector<MenuLine> lines;
         for (const AfxTestMenuItem& item : menu.items)
-            lines.push_back({item.text, item.id});
+            lines.emplace_back(item.text, item.id, item.enabled, item.checked);
         menus.emplace_back(menu.title, lines);
     }
     return menus;
@@ -67,11 +65,6 @@ std::string RunAboutEndedBy(bool (*end)())
 
 }  // namespace
 
-TEST(Shell, CaptionIsTheProgramsName)
-{
-    EXPECT_EQ(MainFrame()->GetWindowText().str(), "Dorvane");
-}
-
 TEST(Shell, TheWindowOffersTheIconAtEveryThemeSize)
 {
     const std::vector<std::pair<int, int>> expected = {{16, 16}, {32, 32},   {48, 48},
@@ -81,40 +74,35 @@ TEST(Shell, TheWindowOffersTheIconAtEveryThemeSize)
     EXPECT_EQ(sizes, expected);
 }
 
-TEST(Shell, MenuIsExactlyTheTable)
+TEST(Shell, MenuIsExactlyTheTableWithEveryCommandAvailable)
 {
     const decltype(MenuOnScreen()) expected = {
-        {"&File", {{"&Open", ID_FILE_OPEN}, {"&Play", ID_FILE_PLAY}, {"", 0}, {"E&xit", ID_APP_EXIT}}},
-        {"&View", {{"&Control", ID_CONTROL}, {"&Toolbar", ID_VIEW_TOOLBAR}}},
-        {"&Help", {{"&About Dorvane", ID_APP_ABOUT}}},
+        {"&File",
+         {{"&Open", ID_FILE_OPEN, true, false},
+          {"&Play", ID_FILE_PLAY, true, false},
+          {"", 0, true, false},
+          {"E&xit", ID_APP_EXIT, true, false}}},
+        {"&View", {{"&Control", ID_CONTROL, true, false}, {"&Toolbar", ID_VIEW_TOOLBAR, true, true}}},
+        {"&Help", {{"&About Dorvane", ID_APP_ABOUT, true, false}}},
     };
     EXPECT_EQ(MenuOnScreen(), expected);
 }
 
-TEST(Shell, EveryMenuCommandIsAvailableAndTheChecksFollowTheirState)
+// Play shows on the toolbar, its button pressed, and in the menu, its item checked.
+TEST(Shell, ToolbarHasPlayThenAboutAndBothShowThePlayState)
 {
-    for (UINT id :
-         {ID_FILE_OPEN, UINT(ID_FILE_PLAY), ID_APP_EXIT, UINT(ID_CONTROL), ID_VIEW_TOOLBAR, ID_APP_ABOUT})
-        EXPECT_TRUE(MenuItem(id).enabled) << id;
-    EXPECT_TRUE(MenuItem(ID_VIEW_TOOLBAR).checked);
-    EXPECT_FALSE(MenuItem(ID_FILE_PLAY).checked);
-    MainFrame()->RouteCommand(ID_FILE_PLAY);
-    EXPECT_TRUE(MenuItem(ID_FILE_PLAY).checked);
-    MainFrame()->RouteCommand(ID_FILE_PLAY);
-    EXPECT_FALSE(MenuItem(ID_FILE_PLAY).checked);
-}
-
-TEST(Shell, ToolbarHasPlayThenAboutWithTheirTips)
-{
-    CToolBar* toolbar = Toolbar();
-    ASSERT_NE(toolbar, nullptr);
-    const std::vector<AfxTestToolbarButton> buttons = AfxTestToolbarButtons(toolbar->m_hWnd);
-    ASSERT_EQ(buttons.size(), 2u);
-    EXPECT_EQ(buttons[0].id, static_cast<UINT>(ID_FILE_PLAY));
-    EXPECT_EQ(buttons[1].id, static_cast<UINT>(ID_APP_ABOUT));
-    EXPECT_EQ(buttons[0].tip, "Play");
-    EXPECT_EQ(buttons[1].tip, "About");
-    EXPECT_TRUE(toolbar->GetBarStyle() & CBRS_TOOLTIPS);
+    ASSERT_NE(Toolbar(), nullptr);
+    EXPECT_TRUE(Toolbar()->GetBarStyle() & CBRS_TOOLTIPS);
+    for (bool playing : {true, false}) {
+        MainFrame()->RouteCommand(ID_FILE_PLAY);
+        Pump(200);
+        std::vector<std::tuple<UINT, std::string, bool>> buttons;
+        for (const AfxTestToolbarButton& button : AfxTestToolbarButtons(Toolbar()->m_hWnd))
+            buttons.emplace_back(button.id, button.tip, button.checked);
+        EXPECT_EQ(buttons,
+                  (decltype(buttons){{ID_FILE_PLAY, "Play", playing}, {ID_APP_ABOUT, "About", false}}));
+        EXPECT_EQ(MenuItem(ID_FILE_PLAY).checked, playing);
+    }
 }
 
 TEST(Shell, ToolbarTakesThePointerAfterItsUpdates)
@@ -123,18 +111,6 @@ TEST(Shell, ToolbarTakesThePointerAfterItsUpdates)
     // idle; the bar must stay able to take clicks.
     Pump(300);
     EXPECT_TRUE(AfxTestWindowTakesInput(Toolbar()->m_hWnd));
-}
-
-TEST(Shell, PlayButtonShowsPressedWhilePlaying)
-{
-    for (bool playing : {true, false}) {
-        MainFrame()->RouteCommand(ID_FILE_PLAY);
-        Pump(200);
-        const std::vector<AfxTestToolbarButton> buttons = AfxTestToolbarButtons(Toolbar()->m_hWnd);
-        ASSERT_EQ(buttons.size(), 2u);
-        EXPECT_EQ(buttons[0].checked, playing);
-        EXPECT_FALSE(buttons[1].checked);
-    }
 }
 
 TEST(Shell, ViewToolbarHidesAndShowsIt)
@@ -156,7 +132,7 @@ TEST(Shell, PaneKeysChangeNothing)
         MainFrame()->RouteCommand(id);
     EXPECT_FLOAT_EQ(Angle(), angle);
     EXPECT_EQ(View()->m_bPlaying, FALSE);
-    EXPECT_EQ(MainFrame()->GetWindowText().str(), "Dorvane");
+    EXPECT_EQ(Caption(), "Dorvane");
 }
 
 TEST(Shell, AboutBoxEndsByOkEscapeOrTheCloseBox)
