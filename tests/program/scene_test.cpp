@@ -77,14 +77,6 @@ Box LitBox(const Picture& picture)
 
 }  // namespace
 
-TEST(Scene, EmptyGridIsBlackAndStillTurns)
-{
-    Fill(0);
-    const Picture picture = DrawAt(30.0f);
-    EXPECT_EQ(picture.LitCount(), 0u);
-    EXPECT_FLOAT_EQ(Angle(), 33.0f);
-}
-
 TEST(Scene, OnlyCellsHoldingExactlyOneAreDrawn)
 {
     const struct {
