@@ -176,11 +176,13 @@ TEST_F(Loading, ADropLoadsTheLastFileIntoTheViewOnly)
 // Files of every length, on both roads. The document reads a volume a quarter at a time,
 // and files are read half a volume at a time: lengths about those pieces, where a piece's
 // first or last byte could go astray. Every other byte is occupied, so a cell shifted by
-// one or left from the last volume (all occupied) shows.
+// one or left from the last volume (all occupied) shows; a whole volume comes first, so
+// that what a shorter file leaves of it shows too.
 TEST_F(Loading, FilesOfEveryLengthAndEndingAboutThePiecesTheyAreReadIn)
 {
     constexpr std::size_t kQuarter = kVolume / 4;
     const std::size_t sizes[] = {
+        kVolume,
         0,
         1,
         kQuarter - 1,
@@ -192,7 +194,6 @@ TEST_F(Loading, FilesOfEveryLengthAndEndingAboutThePiecesTheyAreReadIn)
         3 * kQuarter,
         kVolume - kQuarter / 2,
         kVolume - 1,
-        kVolume,
         kVolume + 2,  // its extra bytes occupied, and ignored
     };
     for (std::size_t size : sizes) {
