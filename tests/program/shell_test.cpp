@@ -49,18 +49,19 @@ AfxTestMenuItem MenuItem(UINT nID)
     return {};
 }
 
-// Runs the About command while a person at the screen ends the box the given way.
-std::string RunAboutEndedBy(bool (*end)())
+// Runs the About command while a person at the screen reads the box and ends it the given
+// way: its title and how its lines fit.
+std::pair<std::string, std::vector<AfxTestTextFit>> RunAboutEndedBy(bool (*end)())
 {
-    std::string title;
+    std::pair<std::string, std::vector<AfxTestTextFit>> seen;
     bool ended = false;
     AfxTestCallLater(200, [&] {
-        title = AfxTestModalDialogTitle();
+        seen = {AfxTestModalDialogTitle(), AfxTestModalDialogTexts()};
         ended = end();
     });
     MainFrame()->RouteCommand(ID_APP_ABOUT);
     EXPECT_TRUE(ended);
-    return title;
+    return seen;
 }
 
 }  // namespace
@@ -135,7 +136,7 @@ TEST(Shell, PaneKeysChangeNothing)
     EXPECT_EQ(Caption(), "Dorvane");
 }
 
-TEST(Shell, AboutBoxEndsByOkEscapeOrTheCloseBox)
+TEST(Shell, AboutBoxShowsEveryLineWholeAndEndsByOkEscapeOrTheCloseBox)
 {
     const struct {
         const char* how;
@@ -145,26 +146,18 @@ TEST(Shell, AboutBoxEndsByOkEscapeOrTheCloseBox)
         {"Escape", [] { return AfxTestPressEscapeInModalDialog(); }},
         {"close box", [] { return AfxTestCloseModalDialog(); }},
     };
-    for (const auto& c : cases)
-        EXPECT_EQ(RunAboutEndedBy(c.end), "About Dorvane") << c.how;
-    EXPECT_TRUE(TakeMessages().empty());
-}
-
-TEST(Shell, EveryLineOfTheAboutBoxFitsItsBox)
-{
-    std::vector<AfxTestTextFit> texts;
-    AfxTestCallLater(200, [&] {
-        texts = AfxTestModalDialogTexts();
-        AfxTestPressInModalDialog("OK");
-    });
-    MainFrame()->RouteCommand(ID_APP_ABOUT);
-    ASSERT_EQ(texts.size(), 2u);
-    for (const AfxTestTextFit& text : texts) {
-        SCOPED_TRACE(text.text);
-        EXPECT_TRUE(text.inDialogFont);
-        EXPECT_LE(text.neededWidth, text.width);
-        EXPECT_LE(text.neededHeight, text.height);
+    for (const auto& c : cases) {
+        const auto [title, texts] = RunAboutEndedBy(c.end);
+        EXPECT_EQ(title, "About Dorvane") << c.how;
+        ASSERT_EQ(texts.size(), 2u) << c.how;
+        for (const AfxTestTextFit& text : texts) {
+            SCOPED_TRACE(text.text);
+            EXPECT_TRUE(text.inDialogFont);
+            EXPECT_LE(text.neededWidth, text.width);
+            EXPECT_LE(text.neededHeight, text.height);
+        }
     }
+    EXPECT_TRUE(TakeMessages().empty());
 }
 
 // The licence's copyright line names the year and the holders; the About box and the
