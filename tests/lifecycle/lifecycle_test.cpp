@@ -98,7 +98,6 @@ TEST_F(Lifecycle, StartsWithAnEmptyVolumeUnderTheProgramsName)
     const VoxelGrid& document = View()->GetDocument()->m_voxels;
     EXPECT_TRUE(std::all_of(document.cells.begin(), document.cells.end(), [](BYTE c) { return c == 0; }));
     EXPECT_EQ(View()->m_voxels.cells, document.cells);
-    EXPECT_FLOAT_EQ(View()->m_eyeDistance, kEyeDistance);
     EXPECT_NE(wglGetCurrentContext(), nullptr);
     EXPECT_TRUE(g_shown.empty());
 }
