@@ -151,16 +151,6 @@ TEST(Scene, TheAxisCellTurnsInPlace)
     EXPECT_NEAR(firstCentre, turnedCentre, 1.0);
 }
 
-TEST(Scene, EveryPaintTurnsThreeDegrees)
-{
-    Fill(0);
-    const float before = Angle();
-    View()->SendMessage(WM_PAINT);
-    EXPECT_FLOAT_EQ(Angle(), before + 3.0f);
-    View()->SendMessage(WM_PAINT);
-    EXPECT_FLOAT_EQ(Angle(), before + 6.0f);
-}
-
 TEST(Scene, AFrameAskedForInsideAFrameDrawsNothing)
 {
     Fill(1);
