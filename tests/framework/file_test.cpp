@@ -68,27 +68,6 @@ TEST(File, OpensRegularFilesOnlyAndSaysWhyNot)
     }
 }
 
-TEST(Archive, TakesByteAfterByteAndThrowsAtTheEndOfTheData)
-{
-    for (int bufferSize : {1, 3, 4096}) {
-        CFile file;
-        ASSERT_TRUE(file.Open(Write("ten", 10).c_str(), CFile::modeRead));
-        CArchive archive(&file, CArchive::load, bufferSize);
-        BYTE b = 0;
-        for (int i = 0; i < 10; ++i) {
-            archive >> b;
-            EXPECT_EQ(b, 'x');
-        }
-        try {
-            archive >> b;
-            ADD_FAILURE() << "no end of data with buffer " << bufferSize;
-        } catch (const CArchiveException& end) {
-            EXPECT_EQ(end.m_cause, CArchiveException::endOfFile);
-            EXPECT_EQ(end.m_nBytesRead, 10u) << "buffer " << bufferSize;
-        }
-    }
-}
-
 TEST(WaitCursor, OneCountForEveryoneAndAnEndTooManyIsHarmless)
 {
     ASSERT_EQ(AfxWaitCursorLevel(), 0);
@@ -139,7 +118,8 @@ TEST(File, LargeReadsComeWholeAcrossThePiecesTheyAreMadeIn)
     }
 }
 
-// Takes of 0 are single bytes through >>; others are Read calls of that many bytes.
+// Takes of 0 are single bytes through >>; others are Read calls of that many bytes. Each
+// case takes the whole file; one byte more is the end of the data.
 TEST(Archive, LargeAndSmallTakesGetTheBytesInOrderAndCountToTheEnd)
 {
     const struct {
@@ -150,11 +130,12 @@ TEST(Archive, LargeAndSmallTakesGetTheBytesInOrderAndCountToTheEnd)
     } cases[] = {
         {"a volume in quarters", 4 * kPiece, 4096, {kPiece, kPiece, kPiece, kPiece}},
         {"short in the second quarter", kPiece + 5000, 4096, {kPiece, kPiece}},
-        {"a byte, then more than a buffer", 10000, 4096, {0, 9000}},
+        {"a byte, then more than a buffer", 10000, 4096, {0, 9999}},
         {"part of a buffer, then a large take across its end", 10000, 4096, {100, 5000, 5000}},
         {"takes of exactly a buffer", 8192, 4096, {4096, 4096, 1}},
         {"bytes after a large take", 5000, 4096, {4999, 0}},
         {"a one-byte buffer", 50, 1, {3, 0, 10, 40}},
+        {"byte after byte through a small buffer", 10, 3, std::vector<UINT>(10, 0)},
         {"empty", 0, 4096, {kPiece}},
     };
     for (const auto& c : cases) {
@@ -178,8 +159,11 @@ TEST(Archive, LargeAndSmallTakesGetTheBytesInOrderAndCountToTheEnd)
             taken += count;
         }
         try {
-            archive.ThrowEndOfFile();
+            BYTE b = 0;
+            archive >> b;
+            ADD_FAILURE() << c.what << ": no end of data";
         } catch (const CArchiveException& end) {
+            EXPECT_EQ(end.m_cause, CArchiveException::endOfFile) << c.what;
             EXPECT_EQ(end.m_nBytesRead, taken) << c.what;
         }
     }

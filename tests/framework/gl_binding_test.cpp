@@ -49,7 +49,7 @@ protected:
 
 }  // namespace
 
-TEST_F(GLBinding, ChoosesAWindowFormatAndDescribesIt)
+TEST_F(GLBinding, ChoosesAFittingWindowFormatAndDescribesIt)
 {
     const PIXELFORMATDESCRIPTOR wanted = Wanted(kWindowFlags);
     const int format = ChoosePixelFormat(dc->GetSafeHdc(), &wanted);
@@ -73,12 +73,9 @@ TEST_F(GLBinding, ChoosesAWindowFormatAndDescribesIt)
     EXPECT_EQ(red | green | blue, 0xFFFFFFu);
     EXPECT_EQ(DescribePixelFormat(dc->GetSafeHdc(), count + 1, sizeof described, &described), 0);
     EXPECT_EQ(DescribePixelFormat(dc->GetSafeHdc(), 0, sizeof described, &described), 0);
-}
-
-TEST_F(GLBinding, NoFormatFitsAColourIndexRequestOnATrueColourDisplay)
-{
-    const PIXELFORMATDESCRIPTOR wanted = Wanted(kWindowFlags, PFD_TYPE_COLORINDEX);
-    EXPECT_EQ(ChoosePixelFormat(dc->GetSafeHdc(), &wanted), 0);
+    // No format fits a colour-index request on a true-colour display.
+    const PIXELFORMATDESCRIPTOR indexed = Wanted(kWindowFlags, PFD_TYPE_COLORINDEX);
+    EXPECT_EQ(ChoosePixelFormat(dc->GetSafeHdc(), &indexed), 0);
 }
 
 TEST_F(GLBinding, AWindowsFormatIsSetOnce)

@@ -64,17 +64,6 @@ TEST(Hardening, PathsOfEveryShapeLoadOnBothRoads)
     }
 }
 
-TEST(Hardening, APathTooLongIsRefusedInWords)
-{
-    const std::string caption = Caption();
-    const std::string path = TestFolder() + "/" + std::string(5000, 'x');
-    OpenThroughFileOpen(path);
-    DropOnView({path});
-    const std::string message = "Cannot open \"" + path + "\": the path is too long or loops.";
-    EXPECT_EQ(TakeMessages(), (std::vector<std::string>{message, message}));
-    EXPECT_EQ(Caption(), caption);
-}
-
 TEST(Hardening, AHugeSparseFileLoadsItsFirstMegabyteOnly)
 {
     const std::string path = WriteTestFile("huge", Pattern(kVolume, 99));

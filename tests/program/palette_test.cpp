@@ -112,11 +112,6 @@ TEST(Palette, OtherLayoutsAreComputedOnly)
         ASSERT_EQ(entries.size(), 256u);
         EXPECT_TRUE(DifferencesFromComputed(entries, pfd).empty());
     }
-    const auto wide = PaletteFor(layouts[2]);
-    for (const auto& e : wide) {
-        EXPECT_EQ(e.peRed, 0);
-        EXPECT_EQ(e.peBlue, 0);
-    }
     View()->m_palette = CPalette();
     View()->m_pPrevPalette = nullptr;
 }

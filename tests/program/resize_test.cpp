@@ -77,7 +77,7 @@ TEST_F(Resize, TheProjectionFollowsTheAspect)
     EXPECT_NEAR(matrix[14], -2.0 * kFarPlane * kNearPlane / (kFarPlane - kNearPlane), 1e-6);
 }
 
-TEST_F(Resize, ZeroHeightChangesNothing)
+TEST_F(Resize, ZeroHeightChangesNothingZeroWidthGivesAnEmptyViewport)
 {
     const auto viewport = Viewport();
     const auto projection = Projection();
@@ -91,10 +91,7 @@ TEST_F(Resize, ZeroHeightChangesNothing)
     // The next size is compared with the last one whose height was at least 1.
     SendSize(399, 300);
     EXPECT_FLOAT_EQ(Angle(), before + 3.0f);
-}
-
-TEST_F(Resize, ZeroWidthSetsAnEmptyViewport)
-{
+    // Zero width, unlike zero height, is taken: an empty viewport.
     SendSize(0, 300);
     EXPECT_EQ(Viewport(), (std::array<GLint, 4>{0, 0, 0, 300}));
     EXPECT_EQ(View()->m_clientRect.right, 0);

@@ -77,14 +77,6 @@ Box LitBox(const Picture& picture)
 
 }  // namespace
 
-TEST(Scene, EmptyGridIsBlackAndStillTurns)
-{
-    Fill(0);
-    const Picture picture = DrawAt(30.0f);
-    EXPECT_EQ(picture.LitCount(), 0u);
-    EXPECT_FLOAT_EQ(Angle(), 33.0f);
-}
-
 TEST(Scene, OnlyCellsHoldingExactlyOneAreDrawn)
 {
     const struct {
@@ -157,16 +149,6 @@ TEST(Scene, TheAxisCellTurnsInPlace)
     const double firstCentre = (first.left + first.right) / 2,
                  turnedCentre = (turned.left + turned.right) / 2;
     EXPECT_NEAR(firstCentre, turnedCentre, 1.0);
-}
-
-TEST(Scene, EveryPaintTurnsThreeDegrees)
-{
-    Fill(0);
-    const float before = Angle();
-    View()->SendMessage(WM_PAINT);
-    EXPECT_FLOAT_EQ(Angle(), before + 3.0f);
-    View()->SendMessage(WM_PAINT);
-    EXPECT_FLOAT_EQ(Angle(), before + 6.0f);
 }
 
 TEST(Scene, AFrameAskedForInsideAFrameDrawsNothing)

@@ -14,6 +14,7 @@
 
 #include <algorithm>
 #include <fstream>
+#include <tuple>
 
 namespace {
 
@@ -22,19 +23,16 @@ CToolBar* Toolbar()
     return static_cast<CToolBar*>(MainFrame()->GetControlBar(AFX_IDW_TOOLBAR));
 }
 
-struct MenuLine {
-    std::string text;
-    UINT id;
-    bool operator==(const MenuLine& other) const { return text == other.text && id == other.id; }
-};
-
+// The menu bar as shown: each pop-up's title and its items' text, command, whether
+// available and whether checked.
+using MenuLine = std::tuple<std::string, UINT, bool, bool>;
 std::vector<std::pair<std::string, std::vector<MenuLine>>> MenuOnScreen()
 {
     std::vector<std::pair<std::string, std::vector<MenuLine>>> menus;
     for (const AfxTestMenu& menu : AfxTestMenuBar(MainFrame()->m_hWnd)) {
         std::vector<MenuLine> lines;
         for (const AfxTestMenuItem& item : menu.items)
-            lines.push_back({item.text, item.id});
+            lines.emplace_back(item.text, item.id, item.enabled, item.checked);
         menus.emplace_back(menu.title, lines);
     }
     return menus;
@@ -51,26 +49,22 @@ AfxTestMenuItem MenuItem(UINT nID)
     return {};
 }
 
-// Runs the About command while a person at the screen ends the box the given way.
-std::string RunAboutEndedBy(bool (*end)())
+// Runs the About command while a person at the screen reads the box and ends it the given
+// way: its title and how its lines fit.
+std::pair<std::string, std::vector<AfxTestTextFit>> RunAboutEndedBy(bool (*end)())
 {
-    std::string title;
+    std::pair<std::string, std::vector<AfxTestTextFit>> seen;
     bool ended = false;
     AfxTestCallLater(200, [&] {
-        title = AfxTestModalDialogTitle();
+        seen = {AfxTestModalDialogTitle(), AfxTestModalDialogTexts()};
         ended = end();
     });
     MainFrame()->RouteCommand(ID_APP_ABOUT);
     EXPECT_TRUE(ended);
-    return title;
+    return seen;
 }
 
 }  // namespace
-
-TEST(Shell, CaptionIsTheProgramsName)
-{
-    EXPECT_EQ(MainFrame()->GetWindowText().str(), "Dorvane");
-}
 
 TEST(Shell, TheWindowOffersTheIconAtEveryThemeSize)
 {
@@ -81,59 +75,37 @@ TEST(Shell, TheWindowOffersTheIconAtEveryThemeSize)
     EXPECT_EQ(sizes, expected);
 }
 
-TEST(Shell, MenuIsExactlyTheTable)
+TEST(Shell, MenuIsExactlyTheTableWithEveryCommandAvailable)
 {
     const decltype(MenuOnScreen()) expected = {
-        {"&File", {{"&Open", ID_FILE_OPEN}, {"&Play", ID_FILE_PLAY}, {"", 0}, {"E&xit", ID_APP_EXIT}}},
-        {"&View", {{"&Control", ID_CONTROL}, {"&Toolbar", ID_VIEW_TOOLBAR}}},
-        {"&Help", {{"&About Dorvane", ID_APP_ABOUT}}},
+        {"&File",
+         {{"&Open", ID_FILE_OPEN, true, false},
+          {"&Play", ID_FILE_PLAY, true, false},
+          {"", 0, true, false},
+          {"E&xit", ID_APP_EXIT, true, false}}},
+        {"&View", {{"&Control", ID_CONTROL, true, false}, {"&Toolbar", ID_VIEW_TOOLBAR, true, true}}},
+        {"&Help", {{"&About Dorvane", ID_APP_ABOUT, true, false}}},
     };
     EXPECT_EQ(MenuOnScreen(), expected);
 }
 
-TEST(Shell, EveryMenuCommandIsAvailableAndTheChecksFollowTheirState)
+// Play shows on the toolbar, its button pressed, and in the menu, its item checked. The
+// toolkit asks after the bar's own window as well as its buttons, whenever it is idle;
+// the bar must stay able to take clicks.
+TEST(Shell, ToolbarHasPlayThenAboutShowsThePlayStateAndTakesThePointer)
 {
-    for (UINT id :
-         {ID_FILE_OPEN, UINT(ID_FILE_PLAY), ID_APP_EXIT, UINT(ID_CONTROL), ID_VIEW_TOOLBAR, ID_APP_ABOUT})
-        EXPECT_TRUE(MenuItem(id).enabled) << id;
-    EXPECT_TRUE(MenuItem(ID_VIEW_TOOLBAR).checked);
-    EXPECT_FALSE(MenuItem(ID_FILE_PLAY).checked);
-    MainFrame()->RouteCommand(ID_FILE_PLAY);
-    EXPECT_TRUE(MenuItem(ID_FILE_PLAY).checked);
-    MainFrame()->RouteCommand(ID_FILE_PLAY);
-    EXPECT_FALSE(MenuItem(ID_FILE_PLAY).checked);
-}
-
-TEST(Shell, ToolbarHasPlayThenAboutWithTheirTips)
-{
-    CToolBar* toolbar = Toolbar();
-    ASSERT_NE(toolbar, nullptr);
-    const std::vector<AfxTestToolbarButton> buttons = AfxTestToolbarButtons(toolbar->m_hWnd);
-    ASSERT_EQ(buttons.size(), 2u);
-    EXPECT_EQ(buttons[0].id, static_cast<UINT>(ID_FILE_PLAY));
-    EXPECT_EQ(buttons[1].id, static_cast<UINT>(ID_APP_ABOUT));
-    EXPECT_EQ(buttons[0].tip, "Play");
-    EXPECT_EQ(buttons[1].tip, "About");
-    EXPECT_TRUE(toolbar->GetBarStyle() & CBRS_TOOLTIPS);
-}
-
-TEST(Shell, ToolbarTakesThePointerAfterItsUpdates)
-{
-    // The toolkit asks after the bar's own window as well as its buttons, whenever it is
-    // idle; the bar must stay able to take clicks.
-    Pump(300);
-    EXPECT_TRUE(AfxTestWindowTakesInput(Toolbar()->m_hWnd));
-}
-
-TEST(Shell, PlayButtonShowsPressedWhilePlaying)
-{
+    ASSERT_NE(Toolbar(), nullptr);
+    EXPECT_TRUE(Toolbar()->GetBarStyle() & CBRS_TOOLTIPS);
     for (bool playing : {true, false}) {
         MainFrame()->RouteCommand(ID_FILE_PLAY);
         Pump(200);
-        const std::vector<AfxTestToolbarButton> buttons = AfxTestToolbarButtons(Toolbar()->m_hWnd);
-        ASSERT_EQ(buttons.size(), 2u);
-        EXPECT_EQ(buttons[0].checked, playing);
-        EXPECT_FALSE(buttons[1].checked);
+        std::vector<std::tuple<UINT, std::string, bool>> buttons;
+        for (const AfxTestToolbarButton& button : AfxTestToolbarButtons(Toolbar()->m_hWnd))
+            buttons.emplace_back(button.id, button.tip, button.checked);
+        EXPECT_EQ(buttons,
+                  (decltype(buttons){{ID_FILE_PLAY, "Play", playing}, {ID_APP_ABOUT, "About", false}}));
+        EXPECT_EQ(MenuItem(ID_FILE_PLAY).checked, playing);
+        EXPECT_TRUE(AfxTestWindowTakesInput(Toolbar()->m_hWnd));
     }
 }
 
@@ -156,10 +128,10 @@ TEST(Shell, PaneKeysChangeNothing)
         MainFrame()->RouteCommand(id);
     EXPECT_FLOAT_EQ(Angle(), angle);
     EXPECT_EQ(View()->m_bPlaying, FALSE);
-    EXPECT_EQ(MainFrame()->GetWindowText().str(), "Dorvane");
+    EXPECT_EQ(Caption(), "Dorvane");
 }
 
-TEST(Shell, AboutBoxEndsByOkEscapeOrTheCloseBox)
+TEST(Shell, AboutBoxShowsEveryLineWholeAndEndsByOkEscapeOrTheCloseBox)
 {
     const struct {
         const char* how;
@@ -169,26 +141,18 @@ TEST(Shell, AboutBoxEndsByOkEscapeOrTheCloseBox)
         {"Escape", [] { return AfxTestPressEscapeInModalDialog(); }},
         {"close box", [] { return AfxTestCloseModalDialog(); }},
     };
-    for (const auto& c : cases)
-        EXPECT_EQ(RunAboutEndedBy(c.end), "About Dorvane") << c.how;
-    EXPECT_TRUE(TakeMessages().empty());
-}
-
-TEST(Shell, EveryLineOfTheAboutBoxFitsItsBox)
-{
-    std::vector<AfxTestTextFit> texts;
-    AfxTestCallLater(200, [&] {
-        texts = AfxTestModalDialogTexts();
-        AfxTestPressInModalDialog("OK");
-    });
-    MainFrame()->RouteCommand(ID_APP_ABOUT);
-    ASSERT_EQ(texts.size(), 2u);
-    for (const AfxTestTextFit& text : texts) {
-        SCOPED_TRACE(text.text);
-        EXPECT_TRUE(text.inDialogFont);
-        EXPECT_LE(text.neededWidth, text.width);
-        EXPECT_LE(text.neededHeight, text.height);
+    for (const auto& c : cases) {
+        const auto [title, texts] = RunAboutEndedBy(c.end);
+        EXPECT_EQ(title, "About Dorvane") << c.how;
+        ASSERT_EQ(texts.size(), 2u) << c.how;
+        for (const AfxTestTextFit& text : texts) {
+            SCOPED_TRACE(text.text);
+            EXPECT_TRUE(text.inDialogFont);
+            EXPECT_LE(text.neededWidth, text.width);
+            EXPECT_LE(text.neededHeight, text.height);
+        }
     }
+    EXPECT_TRUE(TakeMessages().empty());
 }
 
 // The licence's copyright line names the year and the holders; the About box and the
