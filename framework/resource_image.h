@@ -4,6 +4,7 @@
 #include "resources.h"
 
 #include <wx/image.h>
+#include <wx/imagpng.h>
 #include <wx/log.h>
 #include <wx/mstream.h>
 
@@ -11,8 +12,11 @@
 // can read: the caller decides what a missing picture means, and no pop-up says it.
 inline wxImage ResourceImage(const AfxBytes& bytes, wxBitmapType type)
 {
-    static const bool handlersAdded = (wxInitAllImageHandlers(), true);
-    (void)handlersAdded;
+    // Only the readers the resources need, added when first needed (BMP's is built in).
+    if (wxImage::FindHandler(type) == nullptr && type == wxBITMAP_TYPE_PNG)
+        wxImage::AddHandler(new wxPNGHandler);
+    if (wxImage::FindHandler(type) == nullptr && type == wxBITMAP_TYPE_ICO)
+        wxImage::AddHandler(new wxICOHandler);
     wxImage image;
     if (bytes.data == nullptr || bytes.size == 0)
         return image;

@@ -2,7 +2,6 @@
 
 // Reads .bmp/.ico fields byte by byte so the checks do not share the
 // writer's idea of the layout.
-#include <array>
 #include <cstddef>
 #include <cstdint>
 #include <ostream>
@@ -25,25 +24,6 @@ std::ostream& operator<<(std::ostream& out, const Colour& colour);
 
 inline constexpr Colour kBlack{0, 0, 0}, kNavy{0, 0, 128}, kLightGrey{192, 192, 192}, kYellow{255, 255, 0},
     kWhite{255, 255, 255};
-
-inline constexpr std::array<Colour, 16> kWindowsColours{{
-    {0, 0, 0},
-    {128, 0, 0},
-    {0, 128, 0},
-    {128, 128, 0},
-    {0, 0, 128},
-    {128, 0, 128},
-    {0, 128, 128},
-    {128, 128, 128},
-    {192, 192, 192},
-    {255, 0, 0},
-    {0, 255, 0},
-    {255, 255, 0},
-    {0, 0, 255},
-    {255, 0, 255},
-    {0, 255, 255},
-    {255, 255, 255},
-}};
 
 // Out-of-range reads throw, which fails the test instead of reading garbage.
 class LittleEndianReader {

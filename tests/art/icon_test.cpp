@@ -45,13 +45,5 @@ TEST_F(IconTest, ImageFollowsDirectoryAndOpaqueMaskEndsTheFile)
         EXPECT_EQ(file_.U8(offset), 0u) << "mask byte " << offset - dib_.maskOffset;
 }
 
-TEST_F(IconTest, ColourTableIsTheStandardSixteen)
-{
-    ASSERT_EQ(dib_.paletteEntries, kWindowsColours.size());
-    for (int i = 0; i < 16; ++i) {
-        EXPECT_EQ(PaletteEntry(file_, dib_, i), kWindowsColours[i]) << "entry " << i;
-    }
-}
-
 }  // namespace
 }  // namespace art_test

@@ -59,14 +59,6 @@ TEST_F(ToolbarBitmapTest, SizeAndOffsetFieldsMatchTheBytes)
     EXPECT_EQ(dib_.pixelOffset + RowStride(48, 4) * 15, file_.size());
 }
 
-TEST_F(ToolbarBitmapTest, ColourTableIsTheStandardSixteen)
-{
-    ASSERT_EQ(dib_.paletteEntries, kWindowsColours.size());
-    for (int i = 0; i < 16; ++i) {
-        EXPECT_EQ(PaletteEntry(file_, dib_, i), kWindowsColours[i]) << "entry " << i;
-    }
-}
-
 // Each image is drawn in its colours on the light grey a toolbar shows, which fills its corners.
 TEST_F(ToolbarBitmapTest, EachImageIsDrawnInItsColoursOnLightGrey)
 {
