@@ -6,25 +6,32 @@
 #include "view.h"
 #include "win_app.h"
 
-IMPLEMENT_DYNAMIC(CDocTemplate, CCmdTarget)
-IMPLEMENT_DYNAMIC(CSingleDocTemplate, CDocTemplate)
+IMPLEMENT_DYNAMIC(CSingleDocTemplate, CCmdTarget)
 
-CDocTemplate::CDocTemplate(UINT nIDResource, const CRuntimeClass* pDocClass, const CRuntimeClass* pFrameClass,
-                           const CRuntimeClass* pViewClass)
+CSingleDocTemplate::CSingleDocTemplate(UINT nIDResource, const CRuntimeClass* pDocClass,
+                                       const CRuntimeClass* pFrameClass, const CRuntimeClass* pViewClass)
     : m_nIDResource(nIDResource), m_pDocClass(pDocClass), m_pFrameClass(pFrameClass), m_pViewClass(pViewClass)
 {
 }
 
-CDocument* CDocTemplate::CreateNewDocument()
+CSingleDocTemplate::~CSingleDocTemplate()
+{
+    if (m_pOnlyDoc != nullptr)
+        m_pOnlyDoc->m_pDocTemplate = nullptr;
+}
+
+CDocument* CSingleDocTemplate::CreateNewDocument()
 {
     auto* pDocument =
         dynamic_cast<CDocument*>(m_pDocClass != nullptr ? m_pDocClass->CreateObject() : nullptr);
-    if (pDocument != nullptr)
-        AddDocument(pDocument);
+    if (pDocument != nullptr) {
+        pDocument->m_pDocTemplate = this;
+        m_pOnlyDoc = pDocument;
+    }
     return pDocument;
 }
 
-CFrameWnd* CDocTemplate::CreateNewFrame(CDocument* pDoc)
+CFrameWnd* CSingleDocTemplate::CreateNewFrame(CDocument* pDoc)
 {
     CCreateContext context{m_pViewClass, pDoc};
     CObject* pObject = m_pFrameClass != nullptr ? m_pFrameClass->CreateObject() : nullptr;
@@ -36,24 +43,6 @@ CFrameWnd* CDocTemplate::CreateNewFrame(CDocument* pDoc)
     if (!pFrame->LoadFrame(m_nIDResource, WS_OVERLAPPEDWINDOW | FWS_ADDTOTITLE, nullptr, &context))
         return nullptr;  // the frame deleted itself with its window
     return pFrame;
-}
-
-CSingleDocTemplate::CSingleDocTemplate(UINT nIDResource, const CRuntimeClass* pDocClass,
-                                       const CRuntimeClass* pFrameClass, const CRuntimeClass* pViewClass)
-    : CDocTemplate(nIDResource, pDocClass, pFrameClass, pViewClass)
-{
-}
-
-CSingleDocTemplate::~CSingleDocTemplate()
-{
-    if (m_pOnlyDoc != nullptr)
-        m_pOnlyDoc->m_pDocTemplate = nullptr;
-}
-
-void CSingleDocTemplate::AddDocument(CDocument* pDoc)
-{
-    pDoc->m_pDocTemplate = this;
-    m_pOnlyDoc = pDoc;
 }
 
 void CSingleDocTemplate::RemoveDocument(CDocument* pDoc)

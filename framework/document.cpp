@@ -21,12 +21,6 @@ CDocument::~CDocument()
         m_pDocTemplate->RemoveDocument(this);
 }
 
-BOOL CDocument::OnNewDocument()
-{
-    DeleteContents();
-    return TRUE;
-}
-
 BOOL CDocument::OnOpenDocument(LPCSTR lpszPathName)
 {
     CFile file;
@@ -35,7 +29,6 @@ BOOL CDocument::OnOpenDocument(LPCSTR lpszPathName)
         AfxMessageBox(openError.GetErrorMessage(), MB_OK | MB_ICONEXCLAMATION);
         return FALSE;
     }
-    DeleteContents();
     // A load that fails part-way must not leave the busy cursor on.
     const int waitLevel = AfxWaitCursorLevel();
     try {
@@ -53,8 +46,6 @@ BOOL CDocument::OnOpenDocument(LPCSTR lpszPathName)
 
 void CDocument::OnCloseDocument()
 {
-    const BOOL autoDelete = m_bAutoDelete;
-    m_bAutoDelete = FALSE;  // not while its frames go
     std::vector<CFrameWnd*> frames;
     for (CView* pView : m_viewList)
         if (CFrameWnd* pFrame = pView->GetParentFrame();
@@ -62,9 +53,7 @@ void CDocument::OnCloseDocument()
             frames.push_back(pFrame);
     for (CFrameWnd* pFrame : frames)
         pFrame->DestroyWindow();
-    DeleteContents();
-    if (autoDelete)
-        delete this;
+    delete this;
 }
 
 void CDocument::SetPathName(LPCSTR lpszPathName, BOOL bAddToMRU)

@@ -8,7 +8,7 @@
 #include <vector>
 
 class CArchive;
-class CDocTemplate;
+class CSingleDocTemplate;
 class CView;
 
 class CDocument : public CCmdTarget {
@@ -16,12 +16,12 @@ class CDocument : public CCmdTarget {
 public:
     ~CDocument() override;
 
-    virtual BOOL OnNewDocument();
+    virtual BOOL OnNewDocument() { return TRUE; }
     // Opens the file, refusing what is not a readable regular file, and lets Serialize
     // load it; reports every failure to the user and returns FALSE.
     virtual BOOL OnOpenDocument(LPCSTR lpszPathName);
+    // Destroys the frames of its views, then itself.
     virtual void OnCloseDocument();
-    virtual void DeleteContents() {}
 
     const CString& GetTitle() const { return m_strTitle; }
     virtual void SetTitle(LPCSTR lpszTitle) { m_strTitle = lpszTitle; }
@@ -31,8 +31,7 @@ public:
     void RemoveView(CView* pView);
     const std::vector<CView*>& GetViews() const { return m_viewList; }
 
-    BOOL m_bAutoDelete = TRUE;
-    CDocTemplate* m_pDocTemplate = nullptr;
+    CSingleDocTemplate* m_pDocTemplate = nullptr;
 
 protected:
     CDocument() = default;

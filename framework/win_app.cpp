@@ -34,8 +34,7 @@ LPCSTR CWinApp::GetAppName()
 {
     if (m_appName.empty())
         m_appName = AfxLoadString(AFX_IDS_APP_TITLE);
-    m_pszAppName = m_appName.c_str();
-    return m_pszAppName;
+    return m_appName.c_str();
 }
 
 CWinApp::CWinApp(LPCSTR lpszAppName)
@@ -57,9 +56,9 @@ int CWinApp::ExitInstance()
     return 0;
 }
 
-void CWinApp::AddDocTemplate(CDocTemplate* pTemplate)
+void CWinApp::AddDocTemplate(CSingleDocTemplate* pTemplate)
 {
-    m_templates.emplace_back(pTemplate);
+    m_pDocTemplate.reset(pTemplate);
 }
 
 void CWinApp::LoadStdProfileSettings(UINT nMaxMRU)
@@ -75,16 +74,9 @@ void CWinApp::SaveStdProfileSettings()
     if (m_pRecentFileList == nullptr)
         return;
     const std::string profile = AfxProfilePath(GetAppName());
-    if (profile.empty()) {
-        std::fprintf(
-            stderr,
-            "%s: the recent-file list was not saved: neither XDG_CONFIG_HOME nor HOME names a folder\n",
-            m_pszAppName);
-        return;
-    }
-    std::string error;
-    if (!m_pRecentFileList->WriteList(profile, &error))
-        std::fprintf(stderr, "%s: the recent-file list was not saved: %s\n", m_pszAppName, error.c_str());
+    std::string error = "neither XDG_CONFIG_HOME nor HOME names a folder";
+    if (profile.empty() || !m_pRecentFileList->WriteList(profile, &error))
+        std::fprintf(stderr, "%s: the recent-file list was not saved: %s\n", GetAppName(), error.c_str());
 }
 
 void CWinApp::AddToRecentFileList(LPCSTR lpszPathName)
@@ -95,16 +87,15 @@ void CWinApp::AddToRecentFileList(LPCSTR lpszPathName)
 
 void CWinApp::OnFileNew()
 {
-    if (!m_templates.empty())
-        m_templates.front()->OpenDocumentFile(nullptr);
+    if (m_pDocTemplate != nullptr)
+        m_pDocTemplate->OpenDocumentFile(nullptr);
 }
 
 void CWinApp::OnFileOpen()
 {
     CString fileName;
-    if (m_templates.empty() || !DoPromptFileName(fileName))
-        return;
-    m_templates.front()->OpenDocumentFile(fileName);
+    if (m_pDocTemplate != nullptr && DoPromptFileName(fileName))
+        m_pDocTemplate->OpenDocumentFile(fileName);
 }
 
 void CWinApp::SetFileChooser(FileChooser chooser)

@@ -8,9 +8,8 @@
 #include "wait_cursor.h"
 
 #include <memory>
-#include <vector>
 
-class CDocTemplate;
+class CSingleDocTemplate;
 class CWnd;
 
 constexpr UINT ID_FILE_NEW = 0xE100;
@@ -30,7 +29,8 @@ public:
     // Runs start-up, the message loop and shut-down; the program's exit status.
     int Run(int argc, char** argv);
 
-    void AddDocTemplate(CDocTemplate* pTemplate);
+    // The template the application's New and Open make their document with; it owns it.
+    void AddDocTemplate(CSingleDocTemplate* pTemplate);
     BOOL Enable3dControls() { return TRUE; }  // the desktop's controls have their own look already
     void LoadStdProfileSettings(UINT nMaxMRU = 4);
     void SaveStdProfileSettings();
@@ -43,7 +43,6 @@ public:
     LPCSTR GetAppName();
 
     CWnd* m_pMainWnd = nullptr;
-    LPCSTR m_pszAppName = nullptr;
 
     void OnFileNew();
     void OnFileOpen();
@@ -61,7 +60,7 @@ protected:
     DECLARE_MESSAGE_MAP()
 
 private:
-    std::vector<std::unique_ptr<CDocTemplate>> m_templates;
+    std::unique_ptr<CSingleDocTemplate> m_pDocTemplate;
     std::unique_ptr<CRecentFileList> m_pRecentFileList;
     std::string m_appName;
 };
