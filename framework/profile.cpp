@@ -1,34 +1,25 @@
 #include "profile.h"
 
+#include <glib.h>
+
 #include <algorithm>
 #include <cerrno>
-#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <fstream>
 #include <sstream>
-#include <sys/stat.h>
-#include <unistd.h>
 
 namespace {
 
 const char kSection[] = "[Recent File List]";
 
-// Values are kept on one line: a newline or a percent sign in a path is written as %0A,
-// %0D or %25.
+// Values are kept on one line: a percent sign, a newline or a carriage return in a path is
+// written as %25, %0A or %0D.
 std::string Encode(const std::string& value)
 {
     std::string out;
-    for (char c : value) {
-        if (c == '%')
-            out += "%25";
-        else if (c == '\n')
-            out += "%0A";
-        else if (c == '\r')
-            out += "%0D";
-        else
-            out += c;
-    }
+    for (char c : value)
+        out += c == '%' ? "%25" : c == '\n' ? "%0A" : c == '\r' ? "%0D" : std::string(1, c);
     return out;
 }
 
@@ -36,41 +27,22 @@ std::string Decode(const std::string& value)
 {
     std::string out;
     for (std::size_t i = 0; i < value.size(); ++i) {
-        if (value[i] == '%' && i + 2 < value.size()) {
-            const std::string code = value.substr(i + 1, 2);
-            if (code == "25" || code == "0A" || code == "0D") {
-                out += code == "25" ? '%' : code == "0A" ? '\n' : '\r';
-                i += 2;
-                continue;
-            }
-        }
-        out += value[i];
+        const std::string code = value.substr(i, 3);
+        const char escaped = code == "%25" ? '%' : code == "%0A" ? '\n' : code == "%0D" ? '\r' : '\0';
+        out += escaped != '\0' ? escaped : value[i];
+        i += escaped != '\0' ? 2 : 0;
     }
     return out;
 }
 
-bool ReadLines(const std::string& path, std::vector<std::string>& lines)
+// The file's lines; none when it cannot be read.
+std::vector<std::string> ReadLines(const std::string& path)
 {
+    std::vector<std::string> lines;
     std::ifstream in(path, std::ios::binary);
-    if (!in)
-        return false;
     for (std::string line; std::getline(in, line);)
         lines.push_back(line);
-    return true;
-}
-
-bool MakeFolders(const std::string& path, std::string* error)
-{
-    for (std::size_t slash = path.find('/', 1); slash != std::string::npos;
-         slash = path.find('/', slash + 1)) {
-        const std::string folder = path.substr(0, slash);
-        if (::mkdir(folder.c_str(), 0700) != 0 && errno != EEXIST) {
-            if (error != nullptr)
-                *error = "cannot create the folder " + folder + ": " + std::strerror(errno);
-            return false;
-        }
-    }
-    return true;
+    return lines;
 }
 
 }  // namespace
@@ -86,12 +58,9 @@ void CRecentFileList::Add(const std::string& path)
 void CRecentFileList::ReadList(const std::string& profilePath)
 {
     m_files.clear();
-    std::vector<std::string> lines;
-    if (!ReadLines(profilePath, lines))
-        return;
     bool inSection = false;
-    std::vector<std::pair<int, std::string>> numbered;
-    for (const std::string& line : lines) {
+    std::vector<std::string> numbered(m_nSize);  // File1 to FileN
+    for (const std::string& line : ReadLines(profilePath)) {
         if (!line.empty() && line[0] == '[') {
             inSection = line == kSection;
             continue;
@@ -102,24 +71,20 @@ void CRecentFileList::ReadList(const std::string& profilePath)
         if (equals == std::string::npos || equals == 4)
             continue;
         const int number = std::atoi(line.substr(4, equals - 4).c_str());
-        const std::string value = Decode(line.substr(equals + 1));
-        if (number >= 1 && number <= static_cast<int>(m_nSize) && !value.empty())
-            numbered.emplace_back(number, value);
+        if (number >= 1 && number <= static_cast<int>(m_nSize))
+            numbered[number - 1] = Decode(line.substr(equals + 1));
     }
-    std::sort(numbered.begin(), numbered.end());
-    for (const auto& entry : numbered)
-        if (std::find(m_files.begin(), m_files.end(), entry.second) == m_files.end())
-            m_files.push_back(entry.second);
+    for (const std::string& file : numbered)
+        if (!file.empty() && std::find(m_files.begin(), m_files.end(), file) == m_files.end())
+            m_files.push_back(file);
 }
 
 bool CRecentFileList::WriteList(const std::string& profilePath, std::string* error) const
 {
     // Other sections of the profile are kept as they were.
-    std::vector<std::string> lines;
-    ReadLines(profilePath, lines);
     std::ostringstream out;
     bool inSection = false;
-    for (const std::string& line : lines) {
+    for (const std::string& line : ReadLines(profilePath)) {
         if (!line.empty() && line[0] == '[')
             inSection = line == kSection;
         if (!inSection)
@@ -129,25 +94,19 @@ bool CRecentFileList::WriteList(const std::string& profilePath, std::string* err
     for (std::size_t i = 0; i < m_files.size(); ++i)
         out << "File" << i + 1 << '=' << Encode(m_files[i]) << '\n';
 
-    if (!MakeFolders(profilePath, error))
-        return false;
-    // Written beside the profile and renamed over it, so a failure leaves the old one whole.
-    const std::string temporary = profilePath + ".new";
-    {
-        std::ofstream file(temporary, std::ios::binary | std::ios::trunc);
-        file << out.str();
-        file.flush();
-        if (!file) {
-            if (error != nullptr)
-                *error = "cannot write " + temporary + ": " + std::strerror(errno);
-            std::remove(temporary.c_str());
-            return false;
-        }
-    }
-    if (std::rename(temporary.c_str(), profilePath.c_str()) != 0) {
+    const std::string folder = profilePath.substr(0, profilePath.rfind('/'));
+    if (g_mkdir_with_parents(folder.c_str(), 0700) != 0) {
         if (error != nullptr)
-            *error = "cannot replace " + profilePath + ": " + std::strerror(errno);
-        std::remove(temporary.c_str());
+            *error = "cannot create the folder " + folder + ": " + std::strerror(errno);
+        return false;
+    }
+    // Written beside the profile and renamed over it, so a failure leaves the old one whole.
+    const std::string text = out.str();
+    GError* failure = nullptr;
+    if (!g_file_set_contents(profilePath.c_str(), text.data(), static_cast<gssize>(text.size()), &failure)) {
+        if (error != nullptr)
+            *error = failure->message;
+        g_error_free(failure);
         return false;
     }
     return true;
