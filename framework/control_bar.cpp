@@ -3,15 +3,13 @@
 #include "dock_site.h"
 #include "frame_wnd.h"
 #include "native_ids.h"
-#include "update_event_cmd_ui.h"
 #include "resource_image.h"
 
 #include "platform/native_window.h"
 
 #include <wx/aui/auibar.h>
 
-IMPLEMENT_DYNAMIC(CControlBar, CWnd)
-IMPLEMENT_DYNAMIC(CToolBar, CControlBar)
+IMPLEMENT_DYNAMIC(CToolBar, CWnd)
 
 struct ToolbarImages {
     std::vector<wxBitmap> images;
@@ -29,13 +27,14 @@ wxAuiToolBar* NativeToolBar(HWND hWnd)
 
 }  // namespace
 
-BOOL CControlBar::IsVisible() const
+BOOL CToolBar::IsVisible() const
 {
     if (m_hWnd == nullptr)
         return FALSE;
-    auto* pFrame = dynamic_cast<CFrameWnd*>(FromHandle(m_hWndDockSite));
-    if (pFrame != nullptr && pFrame->GetDockSite() != nullptr) {
-        const wxAuiPaneInfo& pane = pFrame->GetDockSite()->manager.GetPane(NativeWindow(m_hWnd));
+    // Docked or floating, the bar belongs to the frame whose docking sites hold it.
+    CFrameWnd* pFrame = GetParentFrame();
+    if (pFrame != nullptr && pFrame->GetDockManager() != nullptr) {
+        const wxAuiPaneInfo& pane = pFrame->GetDockManager()->GetPane(NativeWindow(m_hWnd));
         if (pane.IsOk())
             return pane.IsShown();
     }
@@ -49,7 +48,6 @@ CToolBar::~CToolBar() = default;
 BOOL CToolBar::Create(CWnd* pParentWnd, DWORD dwStyle, UINT nID)
 {
     m_dwBarStyle = dwStyle & 0xFFFF;
-    m_hWndDockSite = pParentWnd != nullptr ? pParentWnd->m_hWnd : nullptr;
     return CWnd::Create(nullptr, nullptr, dwStyle & 0xFFFF0000, CRect(), pParentWnd, nID);
 }
 
@@ -59,27 +57,8 @@ HWND CToolBar::CreateNativeWindow(const CREATESTRUCT& cs)
         return nullptr;
     auto* toolbar = new wxAuiToolBar(NativeWindow(cs.hwndParent), wxID_ANY, wxDefaultPosition, wxDefaultSize,
                                      wxAUI_TB_DEFAULT_STYLE | wxAUI_TB_GRIPPER);
-    HWND hWnd = WindowHandle(toolbar);
-    HWND hWndFrame = cs.hwndParent;
-    // Buttons report to the frame wherever the bar is, docked or floating.
-    toolbar->Bind(wxEVT_TOOL, [hWndFrame](wxCommandEvent& event) {
-        if (auto* pFrame = dynamic_cast<CFrameWnd*>(FromHandle(hWndFrame)))
-            pFrame->RouteCommand(AfxCommandFromNativeId(event.GetId()));
-    });
-    // The toolkit asks the bar about its buttons and about the bar's own window. The bar's
-    // window is no command: routed as one it would find no handler and be disabled, and a
-    // disabled bar takes no pointer input, so that request keeps the toolkit's handling.
-    toolbar->Bind(wxEVT_UPDATE_UI, [hWndFrame](wxUpdateUIEvent& event) {
-        auto* pFrame = dynamic_cast<CFrameWnd*>(FromHandle(hWndFrame));
-        if (pFrame == nullptr || AfxCommandFromNativeId(event.GetId()) == 0) {
-            event.Skip();
-            return;
-        }
-        UpdateEventCmdUI state(event);
-        pFrame->RouteUpdate(&state);
-        state.ClearCheckUnlessSet();
-    });
-    return hWnd;
+    AfxRouteCommandsToFrame(toolbar, cs.hwndParent, true);
+    return WindowHandle(toolbar);
 }
 
 BOOL CToolBar::LoadBitmap(UINT nIDResource)
@@ -128,7 +107,7 @@ BOOL CToolBar::SetButtons(const UINT* lpIDArray, int nIDCount)
 
 void CToolBar::SetBarStyle(DWORD dwStyle)
 {
-    CControlBar::SetBarStyle(dwStyle);
+    m_dwBarStyle = dwStyle;
     ApplyTooltips();
 }
 

@@ -6,26 +6,9 @@
 #include <memory>
 #include <vector>
 
-class CFrameWnd;
 struct ToolbarImages;
 
-class CControlBar : public CWnd {
-    DECLARE_DYNAMIC(CControlBar)
-public:
-    DWORD GetBarStyle() const { return m_dwBarStyle; }
-    virtual void SetBarStyle(DWORD dwStyle) { m_dwBarStyle = dwStyle; }
-    void EnableDocking(DWORD dwDockStyle) { m_dwDockStyle = dwDockStyle; }
-    DWORD GetDockingStyle() const { return m_dwDockStyle; }
-    BOOL IsVisible() const;
-
-protected:
-    HWND m_hWndDockSite = nullptr;  // the frame whose docking sites hold the bar
-
-    DWORD m_dwBarStyle = 0;
-    DWORD m_dwDockStyle = 0;
-};
-
-class CToolBar : public CControlBar {
+class CToolBar : public CWnd {
     DECLARE_DYNAMIC(CToolBar)
 public:
     CToolBar();
@@ -36,7 +19,12 @@ public:
     BOOL LoadBitmap(UINT nIDResource);
     // One button per id, each taking the next image; tooltips come from the ids' strings.
     BOOL SetButtons(const UINT* lpIDArray, int nIDCount);
-    void SetBarStyle(DWORD dwStyle) override;
+
+    DWORD GetBarStyle() const { return m_dwBarStyle; }
+    void SetBarStyle(DWORD dwStyle);
+    void EnableDocking(DWORD dwDockStyle) { m_dwDockStyle = dwDockStyle; }
+    DWORD GetDockingStyle() const { return m_dwDockStyle; }
+    BOOL IsVisible() const;
 
 protected:
     HWND CreateNativeWindow(const CREATESTRUCT& cs) override;
@@ -44,6 +32,8 @@ protected:
 private:
     void ApplyTooltips();
 
+    DWORD m_dwBarStyle = 0;
+    DWORD m_dwDockStyle = 0;
     std::vector<UINT> m_buttons;
     std::unique_ptr<ToolbarImages> m_pImages;
 };

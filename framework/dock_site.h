@@ -1,4 +1,4 @@
-// The frame's docking sites, on the toolkit's docking manager. Framework-internal.
+// The frame's docking sites: the toolkit's docking manager. Framework-internal.
 #pragma once
 
 #include <wx/aui/aui.h>
@@ -18,8 +18,4 @@ private:
     // Docks the pane at the side of the client area the pointer is near, if it may dock
     // there; false when the pointer is near no such side.
     bool DockAtNearSide(wxAuiPaneInfo& pane) const;
-};
-
-struct DockSite {
-    DockingManager manager;
 };

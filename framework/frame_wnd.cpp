@@ -2,7 +2,6 @@
 
 #include "control_bar.h"
 #include "native_ids.h"
-#include "update_event_cmd_ui.h"
 #include "dock_site.h"
 #include "document.h"
 #include "resource_image.h"
@@ -12,6 +11,7 @@
 #include "platform/native_window.h"
 
 #include <wx/accel.h>
+#include <wx/event.h>
 #include <wx/frame.h>
 #include <wx/iconbndl.h>
 #include <wx/menu.h>
@@ -39,6 +39,25 @@ public:
     explicit CheckProbe(UINT nID) { m_nID = nID; }
     void SetCheck(int) override { m_bChecks = true; }
     bool m_bChecks = false;
+};
+
+// The state an update handler gives a menu item or a toolbar button, carried back to the
+// toolkit's update event for that item.
+class UpdateEventCmdUI : public CCmdUI {
+public:
+    explicit UpdateEventCmdUI(wxUpdateUIEvent& event) : m_event(event)
+    {
+        m_nID = AfxCommandFromNativeId(event.GetId());
+    }
+    void Enable(BOOL bOn) override
+    {
+        CCmdUI::Enable(bOn);
+        m_event.Enable(bOn != FALSE);
+    }
+    void SetCheck(int nCheck) override { m_event.Check(nCheck != 0); }
+
+private:
+    wxUpdateUIEvent& m_event;
 };
 
 wxAcceleratorTable LoadAccelerators(UINT nIDResource)
@@ -86,6 +105,34 @@ wxIconBundle LoadIconSet(UINT nIDResource)
 
 }  // namespace
 
+void AfxRouteCommandsToFrame(wxEvtHandler* window, HWND hWndFrame, bool buttons)
+{
+    // The frame that takes the event, or none. A toolbar's own window asks for its state
+    // too; it is no command: routed as one it would find no handler and be disabled, and a
+    // disabled bar takes no pointer input.
+    auto frameFor = [hWndFrame](wxEvent& event) -> CFrameWnd* {
+        auto* pFrame = dynamic_cast<CFrameWnd*>(CWnd::FromHandle(hWndFrame));
+        if (pFrame != nullptr && AfxCommandFromNativeId(event.GetId()) != 0)
+            return pFrame;
+        event.Skip();
+        return nullptr;
+    };
+    window->Bind(wxEVT_MENU, [frameFor](wxCommandEvent& event) {
+        if (CFrameWnd* pFrame = frameFor(event))
+            pFrame->RouteCommand(AfxCommandFromNativeId(event.GetId()));
+    });
+    window->Bind(wxEVT_UPDATE_UI, [frameFor, buttons](wxUpdateUIEvent& event) {
+        if (CFrameWnd* pFrame = frameFor(event)) {
+            UpdateEventCmdUI state(event);
+            pFrame->RouteUpdate(&state);
+            // A button shows pressed exactly while its handler checks it; a menu item that
+            // no handler checks is left as it was made.
+            if (buttons && !event.GetSetChecked())
+                event.Check(false);
+        }
+    });
+}
+
 CFrameWnd::CFrameWnd() = default;
 
 CFrameWnd::~CFrameWnd() = default;
@@ -94,9 +141,8 @@ BOOL CFrameWnd::LoadFrame(UINT nIDResource, DWORD dwDefaultStyle, CWnd* pParentW
 {
     m_nIDResource = nIDResource;
     const std::string title = AfxExtractSubString(AfxLoadString(nIDResource), 0);
-    const CRect rect(0, 0, 800, 600);
     // On failure the frame object is gone with its window.
-    return Create(nullptr, title.c_str(), dwDefaultStyle, rect, pParentWnd, 0, pContext);
+    return Create(nullptr, title.c_str(), dwDefaultStyle, CRect(0, 0, 800, 600), pParentWnd, 0, pContext);
 }
 
 HWND CFrameWnd::CreateNativeWindow(const CREATESTRUCT& cs)
@@ -108,28 +154,11 @@ HWND CFrameWnd::CreateNativeWindow(const CREATESTRUCT& cs)
     if (!icons.IsEmpty())
         frame->SetIcons(icons);
 
-    m_pDockSite = std::make_unique<DockSite>();
-    m_pDockSite->manager.SetManagedWindow(frame);
+    m_pDockManager = std::make_unique<DockingManager>();
+    m_pDockManager->SetManagedWindow(frame);
 
     HWND hWnd = WindowHandle(frame);
-    // Commands and update requests of ids the program never gave keep the toolkit's handling.
-    frame->Bind(wxEVT_MENU, [hWnd](wxCommandEvent& event) {
-        auto* pFrame = dynamic_cast<CFrameWnd*>(FromHandle(hWnd));
-        const UINT nID = AfxCommandFromNativeId(event.GetId());
-        if (pFrame == nullptr || nID == 0)
-            event.Skip();
-        else
-            pFrame->RouteCommand(nID);
-    });
-    frame->Bind(wxEVT_UPDATE_UI, [hWnd](wxUpdateUIEvent& event) {
-        auto* pFrame = dynamic_cast<CFrameWnd*>(FromHandle(hWnd));
-        if (pFrame == nullptr || AfxCommandFromNativeId(event.GetId()) == 0) {
-            event.Skip();
-            return;
-        }
-        UpdateEventCmdUI state(event);
-        pFrame->RouteUpdate(&state);
-    });
+    AfxRouteCommandsToFrame(frame, hWnd, false);
     return hWnd;
 }
 
@@ -140,7 +169,7 @@ void CFrameWnd::BuildMenuBar()
     if (found == menus.end())
         return;
     auto* bar = new wxMenuBar;
-    for (const AfxPopupMenu& popup : found->second.popups) {
+    for (const AfxPopupMenu& popup : found->second) {
         auto* menu = new wxMenu;
         for (const AfxMenuItem& item : popup.items) {
             if (item.nID == 0) {
@@ -159,35 +188,28 @@ void CFrameWnd::BuildMenuBar()
 
 int CFrameWnd::OnCreate(LPCREATESTRUCT lpCreateStruct)
 {
-    if (CWnd::OnCreate(lpCreateStruct) == -1)
-        return -1;
-    if (!OnCreateClient(lpCreateStruct, static_cast<CCreateContext*>(lpCreateStruct->lpCreateParams)))
-        return -1;
-    return 0;
+    auto* pContext = static_cast<CCreateContext*>(lpCreateStruct->lpCreateParams);
+    return CWnd::OnCreate(lpCreateStruct) == -1 || !OnCreateClient(lpCreateStruct, pContext) ? -1 : 0;
 }
 
+// Makes the context's view, if it names one, as the frame's centre pane.
 BOOL CFrameWnd::OnCreateClient(LPCREATESTRUCT, CCreateContext* pContext)
 {
     if (pContext == nullptr || pContext->m_pNewViewClass == nullptr)
         return TRUE;
-    return CreateView(pContext, AFX_IDW_PANE_FIRST) != nullptr;
-}
-
-CWnd* CFrameWnd::CreateView(CCreateContext* pContext, UINT nID)
-{
     CObject* pObject = pContext->m_pNewViewClass->CreateObject();
     auto* pView = dynamic_cast<CWnd*>(pObject);
     if (pView == nullptr) {
         delete pObject;
-        return nullptr;
+        return FALSE;
     }
     // The view starts with no area; the frame's layout gives it its size.
-    if (!pView->Create(nullptr, nullptr, WS_CHILD | WS_VISIBLE | WS_BORDER, CRect(0, 0, 0, 0), this, nID,
-                       pContext))
-        return nullptr;  // gone with its window
-    m_pDockSite->manager.AddPane(NativeWindow(pView->m_hWnd), wxAuiPaneInfo().Name("view").CenterPane());
-    m_pDockSite->manager.Update();
-    return pView;
+    if (!pView->Create(nullptr, nullptr, WS_CHILD | WS_VISIBLE | WS_BORDER, CRect(0, 0, 0, 0), this,
+                       AFX_IDW_PANE_FIRST, pContext))
+        return FALSE;  // gone with its window
+    m_pDockManager->AddPane(NativeWindow(pView->m_hWnd), wxAuiPaneInfo().Name("view").CenterPane());
+    m_pDockManager->Update();
+    return TRUE;
 }
 
 void CFrameWnd::SetActiveView(CView* pViewNew)
@@ -244,9 +266,9 @@ BOOL CFrameWnd::OnCmdMsg(UINT nID, int nCode, CCmdUI* pCmdUI, AFX_CMDHANDLERINFO
     return app != nullptr && app->OnCmdMsg(nID, nCode, pCmdUI, pHandlerInfo);
 }
 
-void CFrameWnd::DockControlBar(CControlBar* pBar, UINT, const RECT*)
+void CFrameWnd::DockControlBar(CToolBar* pBar, UINT, const RECT*)
 {
-    if (pBar == nullptr || pBar->m_hWnd == nullptr || m_pDockSite == nullptr)
+    if (pBar == nullptr || pBar->m_hWnd == nullptr || m_pDockManager == nullptr)
         return;
     // A bar may go to the sides that both it and the frame allow.
     const DWORD sides = pBar->GetDockingStyle() & m_dwDockStyle;
@@ -267,39 +289,39 @@ void CFrameWnd::DockControlBar(CControlBar* pBar, UINT, const RECT*)
         pane.Right();
     else
         pane.Top();
-    m_pDockSite->manager.AddPane(NativeWindow(pBar->m_hWnd), pane);
-    m_pDockSite->manager.Update();
+    m_pDockManager->AddPane(NativeWindow(pBar->m_hWnd), pane);
+    m_pDockManager->Update();
     m_controlBars.push_back(pBar->m_hWnd);
 }
 
-CControlBar* CFrameWnd::GetControlBar(UINT nID) const
+CToolBar* CFrameWnd::GetControlBar(UINT nID) const
 {
     for (HWND hWndBar : m_controlBars)
-        if (auto* pBar = dynamic_cast<CControlBar*>(FromHandle(hWndBar)); pBar && pBar->GetDlgCtrlID() == nID)
+        if (auto* pBar = dynamic_cast<CToolBar*>(FromHandle(hWndBar)); pBar && pBar->GetDlgCtrlID() == nID)
             return pBar;
     return nullptr;
 }
 
-void CFrameWnd::ShowControlBar(CControlBar* pBar, BOOL bShow, BOOL)
+void CFrameWnd::ShowControlBar(CToolBar* pBar, BOOL bShow, BOOL)
 {
-    if (pBar == nullptr || m_pDockSite == nullptr)
+    if (pBar == nullptr || m_pDockManager == nullptr)
         return;
-    wxAuiPaneInfo& pane = m_pDockSite->manager.GetPane(NativeWindow(pBar->m_hWnd));
+    wxAuiPaneInfo& pane = m_pDockManager->GetPane(NativeWindow(pBar->m_hWnd));
     if (!pane.IsOk())
         return;
     pane.Show(bShow != FALSE);
-    m_pDockSite->manager.Update();
+    m_pDockManager->Update();
 }
 
 void CFrameWnd::OnViewToolbar()
 {
-    if (CControlBar* pBar = GetControlBar(AFX_IDW_TOOLBAR))
+    if (CToolBar* pBar = GetControlBar(AFX_IDW_TOOLBAR))
         ShowControlBar(pBar, !pBar->IsVisible(), FALSE);
 }
 
 void CFrameWnd::OnUpdateViewToolbar(CCmdUI* pCmdUI)
 {
-    CControlBar* pBar = GetControlBar(pCmdUI->m_nID);
+    CToolBar* pBar = GetControlBar(pCmdUI->m_nID);
     if (pBar == nullptr) {
         pCmdUI->Enable(FALSE);
         return;
@@ -309,8 +331,7 @@ void CFrameWnd::OnUpdateViewToolbar(CCmdUI* pCmdUI)
 
 void CFrameWnd::OnClose()
 {
-    CDocument* pDoc = GetActiveDocument();
-    if (pDoc != nullptr)
+    if (CDocument* pDoc = GetActiveDocument())
         pDoc->OnCloseDocument();  // destroys this frame
     else
         DestroyWindow();
@@ -318,8 +339,8 @@ void CFrameWnd::OnClose()
 
 void CFrameWnd::PostNcDestroy()
 {
-    if (m_pDockSite != nullptr)
-        m_pDockSite->manager.UnInit();
+    if (m_pDockManager != nullptr)
+        m_pDockManager->UnInit();
     CWinApp* app = AfxGetApp();
     if (app != nullptr && app->m_pMainWnd == this)
         app->m_pMainWnd = nullptr;

@@ -7,10 +7,10 @@
 #include <memory>
 #include <vector>
 
-class CControlBar;
+class CToolBar;
 class CDocument;
 class CView;
-struct DockSite;
+class DockingManager;
 
 // What a frame needs to make its view.
 struct CCreateContext {
@@ -51,9 +51,9 @@ public:
     virtual void OnUpdateFrameTitle(BOOL bAddToTitle);
 
     void EnableDocking(DWORD dwDockStyle) { m_dwDockStyle = dwDockStyle; }
-    void DockControlBar(CControlBar* pBar, UINT nDockBarID = 0, const RECT* lpRect = nullptr);
-    void ShowControlBar(CControlBar* pBar, BOOL bShow, BOOL bDelay);
-    CControlBar* GetControlBar(UINT nID) const;
+    void DockControlBar(CToolBar* pBar, UINT nDockBarID = 0, const RECT* lpRect = nullptr);
+    void ShowControlBar(CToolBar* pBar, BOOL bShow, BOOL bDelay);
+    CToolBar* GetControlBar(UINT nID) const;
 
     BOOL OnCmdMsg(UINT nID, int nCode, CCmdUI* pCmdUI, AFX_CMDHANDLERINFO* pHandlerInfo) override;
     // Routes a command from the frame's menu, accelerators or control bars.
@@ -63,7 +63,6 @@ public:
 protected:
     HWND CreateNativeWindow(const CREATESTRUCT& cs) override;
     virtual BOOL OnCreateClient(LPCREATESTRUCT lpcs, CCreateContext* pContext);
-    CWnd* CreateView(CCreateContext* pContext, UINT nID);
     void PostNcDestroy() override;
 
     int OnCreate(LPCREATESTRUCT lpCreateStruct);
@@ -81,8 +80,8 @@ private:
 
     HWND m_hWndViewActive = nullptr;
     std::vector<HWND> m_controlBars;  // docked here, wherever each is now
-    std::unique_ptr<DockSite> m_pDockSite;
+    std::unique_ptr<DockingManager> m_pDockManager;
     // A control bar asks the docking sites whether it is shown.
-    DockSite* GetDockSite() const { return m_pDockSite.get(); }
-    friend class CControlBar;
+    DockingManager* GetDockManager() const { return m_pDockManager.get(); }
+    friend class CToolBar;
 };

@@ -1,38 +1,34 @@
 #include "native_ids.h"
 
-#include <map>
+#include <algorithm>
+#include <vector>
 
 namespace {
 
 constexpr int kFirstNativeId = 100;
 
-std::map<UINT, int>& ToNative()
+// The commands in the order they were first used: a command's toolkit id is its place here.
+std::vector<UINT>& Commands()
 {
-    static std::map<UINT, int> ids;
-    return ids;
-}
-
-std::map<int, UINT>& FromNative()
-{
-    static std::map<int, UINT> ids;
-    return ids;
+    static std::vector<UINT> commands;
+    return commands;
 }
 
 }  // namespace
 
 int AfxNativeCommandId(UINT nID)
 {
-    auto found = ToNative().find(nID);
-    if (found != ToNative().end())
-        return found->second;
-    const int nativeId = kFirstNativeId + static_cast<int>(ToNative().size());
-    ToNative()[nID] = nativeId;
-    FromNative()[nativeId] = nID;
-    return nativeId;
+    std::vector<UINT>& commands = Commands();
+    auto found = std::find(commands.begin(), commands.end(), nID);
+    if (found == commands.end())
+        found = commands.insert(commands.end(), nID);
+    return kFirstNativeId + static_cast<int>(found - commands.begin());
 }
 
 UINT AfxCommandFromNativeId(int nativeId)
 {
-    auto found = FromNative().find(nativeId);
-    return found != FromNative().end() ? found->second : 0;
+    const std::vector<UINT>& commands = Commands();
+    const bool known =
+        nativeId >= kFirstNativeId && nativeId - kFirstNativeId < static_cast<int>(commands.size());
+    return known ? commands[nativeId - kFirstNativeId] : 0;
 }
