@@ -322,11 +322,8 @@ void CFrameWnd::OnViewToolbar()
 void CFrameWnd::OnUpdateViewToolbar(CCmdUI* pCmdUI)
 {
     CToolBar* pBar = GetControlBar(pCmdUI->m_nID);
-    if (pBar == nullptr) {
-        pCmdUI->Enable(FALSE);
-        return;
-    }
-    pCmdUI->SetCheck(pBar->IsVisible() ? 1 : 0);
+    pCmdUI->Enable(pBar != nullptr);
+    pCmdUI->SetCheck(pBar != nullptr && pBar->IsVisible() ? 1 : 0);
 }
 
 void CFrameWnd::OnClose()
