@@ -11,23 +11,11 @@ CArchive::CArchive(CFile* pFile, UINT nMode, int nBufSize)
 // Only called with the buffer used up: everything in it has been taken.
 bool CArchive::TryFill()
 {
-    if (m_pEnd != nullptr)
-        m_nConsumed += static_cast<std::uint64_t>(m_pEnd - m_buffer.data());
     const UINT got = m_pFile->Read(m_buffer.data(), static_cast<UINT>(m_buffer.size()));
+    m_nFileBytes += got;
     m_pCur = m_buffer.data();
     m_pEnd = m_pCur + got;
     return got > 0;
-}
-
-// Only called with the buffer used up; leaves it empty, with what was read counted.
-UINT CArchive::ReadPastBuffer(BYTE* out, UINT count)
-{
-    if (m_pEnd != nullptr)
-        m_nConsumed += static_cast<std::uint64_t>(m_pEnd - m_buffer.data());
-    m_pCur = m_pEnd = m_buffer.data();
-    const UINT got = m_pFile->Read(out, count);
-    m_nConsumed += got;
-    return got;
 }
 
 void CArchive::Fill()
@@ -45,8 +33,9 @@ UINT CArchive::Read(void* lpBuf, UINT nMax)
     UINT taken = 0;
     while (taken < nMax) {
         if (m_pCur == m_pEnd && nMax - taken >= m_buffer.size()) {
-            taken += ReadPastBuffer(out + taken, nMax - taken);
-            break;
+            const UINT got = m_pFile->Read(out + taken, nMax - taken);
+            m_nFileBytes += got;
+            return taken + got;
         }
         if (m_pCur == m_pEnd && !TryFill())
             break;
@@ -60,6 +49,7 @@ UINT CArchive::Read(void* lpBuf, UINT nMax)
 
 void CArchive::ThrowEndOfFile() const
 {
-    const std::uint64_t taken = m_nConsumed + static_cast<std::uint64_t>(m_pCur - m_buffer.data());
+    // Taken so far: everything read from the file but what the buffer still holds.
+    const std::uint64_t taken = m_nFileBytes - static_cast<std::uint64_t>(m_pEnd - m_pCur);
     throw CArchiveException(CArchiveException::endOfFile, m_pFile->GetFilePath(), taken);
 }

@@ -32,12 +32,11 @@ public:
 private:
     void Fill();
     bool TryFill();
-    UINT ReadPastBuffer(BYTE* out, UINT count);
 
     CFile* m_pFile;
     UINT m_nMode;
     std::vector<BYTE> m_buffer;
     const BYTE* m_pCur = nullptr;
     const BYTE* m_pEnd = nullptr;
-    std::uint64_t m_nConsumed = 0;
+    std::uint64_t m_nFileBytes = 0;  // read from the file so far
 };

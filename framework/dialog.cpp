@@ -76,12 +76,6 @@ void DDX_Control(CDataExchange* pDX, int nIDC, CWnd& rControl)
 
 CDialog::CDialog(UINT nIDTemplate, CWnd* pParentWnd) : m_nIDHelp(nIDTemplate), m_pParentWnd(pParentWnd) {}
 
-CDialog::~CDialog()
-{
-    if (m_hWnd != nullptr)
-        DestroyWindow();
-}
-
 HWND CDialog::CreateNativeWindow(const CREATESTRUCT& cs)
 {
     const AfxDialogTemplate& layout = *m_pTemplate;

@@ -18,7 +18,6 @@ class CDialog : public CWnd {
     DECLARE_DYNAMIC(CDialog)
 public:
     explicit CDialog(UINT nIDTemplate, CWnd* pParentWnd = nullptr);
-    ~CDialog() override;
 
     // Runs the dialog modally; IDOK or IDCANCEL, or -1 when it could not be made.
     virtual int DoModal();

@@ -5,7 +5,7 @@
 #include "platform/message_queue.h"
 #include "platform/opengl_binding.h"
 
-#include <cstring>
+#include <iterator>
 
 namespace {
 
@@ -62,17 +62,9 @@ UINT CSystemPalette::Realize(const CPalette& palette)
 
 CPalette& CDC::DefaultPalette()
 {
-    static CPalette palette = [] {
-        CPalette reserved;
-        std::vector<unsigned char> buffer(sizeof(LOGPALETTE) + 19 * sizeof(PALETTEENTRY));
-        auto* log = reinterpret_cast<LOGPALETTE*>(buffer.data());
-        log->palVersion = 0x300;
-        log->palNumEntries = 20;
-        std::memcpy(log->palPalEntry, kReservedColours, sizeof kReservedColours);
-        reserved.CreatePalette(log);
-        return reserved;
-    }();
-    return palette;
+    static CPalette reserved(
+        std::vector<PALETTEENTRY>(std::begin(kReservedColours), std::end(kReservedColours)));
+    return reserved;
 }
 
 CPalette* CDC::SelectPalette(CPalette* pPalette, BOOL)

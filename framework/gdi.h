@@ -41,8 +41,9 @@ struct LOGPALETTE {
 // A logical palette: the colours an indexed surface should show.
 class CPalette : public CObject {
 public:
+    CPalette() = default;
+    explicit CPalette(std::vector<PALETTEENTRY> entries) : m_entries(std::move(entries)) {}
     BOOL CreatePalette(const LOGPALETTE* lpLogPalette);
-    BOOL IsEmpty() const { return m_entries.empty(); }
     const std::vector<PALETTEENTRY>& Entries() const { return m_entries; }
 
 private:
@@ -86,10 +87,4 @@ class CClientDC : public CDC {
 public:
     explicit CClientDC(CWnd* pWnd);
     ~CClientDC() override;
-};
-
-// The device context a paint handler draws through.
-class CPaintDC : public CClientDC {
-public:
-    explicit CPaintDC(CWnd* pWnd) : CClientDC(pWnd) {}
 };

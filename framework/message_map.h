@@ -37,19 +37,11 @@ struct AFX_MSGMAP {
     const AFX_MSGMAP_ENTRY* lpEntries;
 };
 
-// The size message carries width and height side by side.
+// The size message carries width and height side by side, the height in the high half.
 inline LPARAM AfxPackSize(int cx, int cy)
 {
-    return static_cast<LPARAM>((static_cast<std::uint64_t>(static_cast<std::uint32_t>(cy)) << 32) |
+    return static_cast<LPARAM>(static_cast<std::uint64_t>(static_cast<std::uint32_t>(cy)) << 32 |
                                static_cast<std::uint32_t>(cx));
-}
-inline int AfxSizeWidth(LPARAM lParam)
-{
-    return static_cast<std::int32_t>(lParam & 0xFFFFFFFF);
-}
-inline int AfxSizeHeight(LPARAM lParam)
-{
-    return static_cast<std::int32_t>(static_cast<std::uint64_t>(lParam) >> 32);
 }
 
 #define DECLARE_MESSAGE_MAP()                     \
@@ -93,9 +85,10 @@ protected:                                        \
     AFX_ENTRY(WM_COMMAND, CN_UPDATE_COMMAND_UI, id, fn(reinterpret_cast<CCmdUI*>(msg.wParam)))
 #define ON_WM_CREATE() AFX_RESULT_ENTRY(WM_CREATE, OnCreate(reinterpret_cast<CREATESTRUCT*>(msg.lParam)))
 #define ON_WM_DESTROY() AFX_ENTRY(WM_DESTROY, 0, 0, OnDestroy())
-#define ON_WM_SIZE()         \
-    AFX_ENTRY(WM_SIZE, 0, 0, \
-              OnSize(static_cast<UINT>(msg.wParam), AfxSizeWidth(msg.lParam), AfxSizeHeight(msg.lParam)))
+#define ON_WM_SIZE()                                                                       \
+    AFX_ENTRY(WM_SIZE, 0, 0,                                                               \
+              OnSize(static_cast<UINT>(msg.wParam), static_cast<std::int32_t>(msg.lParam), \
+                     static_cast<std::int32_t>(static_cast<std::uint64_t>(msg.lParam) >> 32)))
 #define ON_WM_TIMER() AFX_ENTRY(WM_TIMER, 0, 0, OnTimer(static_cast<UINT>(msg.wParam)))
 #define ON_WM_ERASEBKGND() AFX_RESULT_ENTRY(WM_ERASEBKGND, OnEraseBkgnd(reinterpret_cast<CDC*>(msg.wParam)))
 #define ON_WM_DROPFILES() AFX_ENTRY(WM_DROPFILES, 0, 0, OnDropFiles(reinterpret_cast<HDROP>(msg.wParam)))

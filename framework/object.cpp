@@ -1,6 +1,6 @@
 #include "object.h"
 
-const CRuntimeClass CObject::classCObject = {"CObject", sizeof(CObject), 0xFFFF, nullptr, nullptr};
+const CRuntimeClass CObject::classCObject = {"CObject", nullptr, nullptr};
 
 bool CRuntimeClass::IsDerivedFrom(const CRuntimeClass* pBaseClass) const
 {

@@ -1,5 +1,5 @@
-// Run-time class records: every registered class knows its name, its base, its schema
-// and, for dynamic creation, how to make a new object of itself.
+// Run-time class records: every registered class knows its name, its base and, for
+// dynamic creation, how to make a new object of itself.
 #pragma once
 
 #include "diagnostics.h"
@@ -12,8 +12,6 @@ class CDumpContext {};
 
 struct CRuntimeClass {
     const char* m_lpszClassName;
-    int m_nObjectSize;
-    UINT m_wSchema;
     CObject* (*m_pfnCreateObject)();
     const CRuntimeClass* m_pBaseClass;
 
@@ -49,23 +47,21 @@ public:                                           \
     DECLARE_DYNAMIC(class_name)       \
     static CObject* CreateObject();
 
-#define IMPLEMENT_RUNTIMECLASS(class_name, base_name, schema, create)                                     \
-    const CRuntimeClass class_name::class##class_name = {#class_name, sizeof(class_name), schema, create, \
-                                                         RUNTIME_CLASS(base_name)};                       \
-    const CRuntimeClass* class_name::GetRuntimeClass() const                                              \
-    {                                                                                                     \
-        return RUNTIME_CLASS(class_name);                                                                 \
+#define IMPLEMENT_RUNTIMECLASS(class_name, base_name, create)                                            \
+    const CRuntimeClass class_name::class##class_name = {#class_name, create, RUNTIME_CLASS(base_name)}; \
+    const CRuntimeClass* class_name::GetRuntimeClass() const                                             \
+    {                                                                                                    \
+        return RUNTIME_CLASS(class_name);                                                                \
     }
 
-#define IMPLEMENT_DYNAMIC(class_name, base_name) \
-    IMPLEMENT_RUNTIMECLASS(class_name, base_name, 0xFFFF, nullptr)
+#define IMPLEMENT_DYNAMIC(class_name, base_name) IMPLEMENT_RUNTIMECLASS(class_name, base_name, nullptr)
 
 #define IMPLEMENT_DYNCREATE(class_name, base_name) \
     CObject* class_name::CreateObject()            \
     {                                              \
         return new class_name;                     \
     }                                              \
-    IMPLEMENT_RUNTIMECLASS(class_name, base_name, 0xFFFF, class_name::CreateObject)
+    IMPLEMENT_RUNTIMECLASS(class_name, base_name, class_name::CreateObject)
 
 // The checked down-cast: asserts in debug builds that the object is of the class.
 template <class T>

@@ -19,9 +19,8 @@ struct AfxPopupMenu {
     std::vector<AfxMenuItem> items;
 };
 
-struct AfxMenuResource {
-    std::vector<AfxPopupMenu> popups;
-};
+// A menu bar: its pop-ups from left to right.
+using AfxMenuResource = std::vector<AfxPopupMenu>;
 
 constexpr BYTE FVIRTKEY = 0x01;
 constexpr BYTE FSHIFT = 0x04;

@@ -3,6 +3,7 @@
 
 #include "platform/windows_types.h"
 
+#include <cstring>
 #include <string>
 
 class CString {
@@ -13,15 +14,21 @@ public:
 
     // A buffer of at least nMinBufLength characters plus a terminating zero; the
     // string's text is what it holds up to the first zero, once released.
-    LPSTR GetBuffer(int nMinBufLength);
-    void ReleaseBuffer(int nNewLength = -1);
+    LPSTR GetBuffer(int nMinBufLength)
+    {
+        if (nMinBufLength > GetLength())
+            m_text.resize(static_cast<std::size_t>(nMinBufLength));
+        return m_text.data();
+    }
+    void ReleaseBuffer(int nNewLength = -1)
+    {
+        m_text.resize(nNewLength < 0 ? std::strlen(m_text.c_str()) : static_cast<std::size_t>(nNewLength));
+    }
 
     int GetLength() const { return static_cast<int>(m_text.size()); }
     bool IsEmpty() const { return m_text.empty(); }
     operator LPCSTR() const { return m_text.c_str(); }
     const std::string& str() const { return m_text; }
-
-    bool operator==(const CString& other) const { return m_text == other.m_text; }
 
 private:
     std::string m_text;

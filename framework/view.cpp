@@ -65,12 +65,11 @@ void CView::OnDestroy()
 {
     if (CFrameWnd* pFrame = GetParentFrame(); pFrame != nullptr && pFrame->GetActiveView() == this)
         pFrame->SetActiveView(nullptr);
-    CWnd::OnDestroy();
 }
 
 void CView::OnPaint()
 {
-    CPaintDC dc(this);
+    CClientDC dc(this);
     OnDraw(&dc);
 }
 

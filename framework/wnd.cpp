@@ -162,18 +162,6 @@ void CWnd::Attach(HWND hWnd)
         });
 }
 
-HWND CWnd::Detach()
-{
-    HWND hWnd = m_hWnd;
-    if (hWnd == nullptr)
-        return nullptr;
-    PermanentMap().erase(hWnd);
-    DiscardWindowMessages(hWnd);
-    ForgetWindowSurface(hWnd);
-    m_hWnd = nullptr;
-    return hWnd;
-}
-
 BOOL CWnd::DestroyWindow()
 {
     if (m_hWnd == nullptr)
@@ -188,12 +176,16 @@ BOOL CWnd::DestroyWindow()
         return TRUE;
 
     wxWindow* window = NativeWindow(hWnd);
+    // Each window object lets go of its window, and of what was kept for it, first.
     std::vector<CWnd*> gone;
     for (HWND hWndGoing : WindowAndDescendants(hWnd))
-        if (CWnd* pWnd = FromHandle(hWndGoing))
+        if (CWnd* pWnd = FromHandle(hWndGoing)) {
             gone.push_back(pWnd);
-    for (CWnd* pWnd : gone)
-        pWnd->Detach();
+            PermanentMap().erase(hWndGoing);
+            DiscardWindowMessages(hWndGoing);
+            ForgetWindowSurface(hWndGoing);
+            pWnd->m_hWnd = nullptr;
+        }
     if (window->IsTopLevel())
         window->Destroy();
     else

@@ -49,7 +49,6 @@ public:
     BOOL SubclassDlgItem(UINT nID, CWnd* pParent);
     BOOL ShowWindow(int nCmdShow);
     BOOL IsWindowVisible() const;
-    void MoveWindow(int x, int y, int width, int height);
 
     std::uintptr_t SetTimer(std::uintptr_t nIDEvent, UINT nElapse, void* lpfnTimer);
     BOOL KillTimer(std::uintptr_t nIDEvent);
@@ -86,7 +85,6 @@ protected:
 
     // Gives the window to this object and routes its toolkit events here.
     void Attach(HWND hWnd);
-    HWND Detach();
 
     DWORD m_dwStyle = 0;
     UINT m_nID = 0;

@@ -116,12 +116,6 @@ BOOL CWnd::IsWindowVisible() const
     return m_hWnd != nullptr && NativeWindow(m_hWnd)->IsShown();
 }
 
-void CWnd::MoveWindow(int x, int y, int width, int height)
-{
-    if (m_hWnd != nullptr)
-        NativeWindow(m_hWnd)->SetSize(LogicalRect(NativeWindow(m_hWnd), RECT{x, y, x + width, y + height}));
-}
-
 // ---- Timers and painting ----------------------------------------------------------------
 std::uintptr_t CWnd::SetTimer(std::uintptr_t nIDEvent, UINT nElapse, void*)
 {
@@ -200,11 +194,9 @@ CWnd* AfxGetMainWnd()
 
 int AfxMessageBox(LPCSTR lpszText, UINT nType)
 {
-    CWnd* pMainWnd = AfxGetMainWnd();
-    if (pMainWnd != nullptr)
-        return pMainWnd->MessageBox(lpszText, nullptr, nType);
     CWnd noOwner;
-    return noOwner.MessageBox(lpszText, nullptr, nType);
+    CWnd* pOwner = AfxGetMainWnd() != nullptr ? AfxGetMainWnd() : &noOwner;
+    return pOwner->MessageBox(lpszText, nullptr, nType);
 }
 
 void AfxSetMessageBoxHook(AfxMessageBoxHook hook)
@@ -214,14 +206,5 @@ void AfxSetMessageBoxHook(AfxMessageBoxHook hook)
 
 int AfxNativeControlId(int nID)
 {
-    switch (nID) {
-    case IDOK:
-        return wxID_OK;
-    case IDCANCEL:
-        return wxID_CANCEL;
-    case -1:
-        return wxID_ANY;
-    default:
-        return nID;
-    }
+    return nID == IDOK ? wxID_OK : nID == IDCANCEL ? wxID_CANCEL : nID == -1 ? wxID_ANY : nID;
 }

@@ -27,11 +27,11 @@ std::vector<AfxBytes> IconSet()
 
 AfxMenuResource MainMenu()
 {
-    return AfxMenuResource{{
+    return {
         {"&File", {{ID_FILE_OPEN, "&Open"}, {ID_FILE_PLAY, "&Play"}, {0, nullptr}, {ID_APP_EXIT, "E&xit"}}},
         {"&View", {{ID_CONTROL, "&Control"}, {ID_VIEW_TOOLBAR, "&Toolbar"}}},
         {"&Help", {{ID_APP_ABOUT, "&About Dorvane"}}},
-    }};
+    };
 }
 
 std::vector<AfxAccel> MainAccelerators()

@@ -10,8 +10,7 @@ std::vector<std::string> g_handled;
 const AfxResourceModule& AfxProgramResources()
 {
     static const AfxResourceModule resources{
-        {{kTestResource,
-          AfxMenuResource{{{"&Test", {{1, "&One"}, {4, "&Four"}, {5, "&Five"}, {6, "&Six"}}}}}}},
+        {{kTestResource, AfxMenuResource{{"&Test", {{1, "&One"}, {4, "&Four"}, {5, "&Five"}, {6, "&Six"}}}}}},
         {},
         {{kTestResource, "test frame\n\nTest"}, {AFX_IDS_APP_TITLE, "Framework Test"}},
         {},

@@ -7,6 +7,7 @@
 #include "resources/resource.h"
 #include "view/scene_constants.h"
 
+#include "tests/support/toolkit_inspect.h"
 #include "tests/support/toolkit_session.h"
 #include "framework/win_app.h"
 
@@ -65,7 +66,7 @@ constexpr int kFrames = 20000;
 TEST(LongRun, TwentyThousandFramesKeepMemoryFlat)
 {
     // A small window: the swap of each frame is most of its cost.
-    MainFrame()->MoveWindow(0, 0, 200, 160);
+    AfxTestResizeWindow(MainFrame()->m_hWnd, 200, 160);
     Pump(200);
     View()->m_voxels.Clear();
     View()->m_voxels[VoxelGrid::AxisCell()] = 1;
@@ -77,7 +78,7 @@ TEST(LongRun, TwentyThousandFramesKeepMemoryFlat)
         Tick();
     const long end = ResidentKiB();
     Report((std::to_string(kFrames) + " frames").c_str(), start, end);
-    MainFrame()->MoveWindow(0, 0, 640, 480);
+    AfxTestResizeWindow(MainFrame()->m_hWnd, 640, 480);
     Pump(200);
     EXPECT_GE(Angle(), angle + kFrames * 3.0f);  // paints of the resize may add their own
     // What grows is the toolkit's and the driver's caches settling, not a cost per frame.
@@ -110,10 +111,10 @@ TEST(LongRun, AResizeStormWhilePlaying)
     MainFrame()->RouteCommand(ID_FILE_PLAY);
     std::mt19937 random(7);
     for (int i = 0; i < 300; ++i) {
-        MainFrame()->MoveWindow(0, 0, 200 + random() % 600, 150 + random() % 450);
+        AfxTestResizeWindow(MainFrame()->m_hWnd, 200 + random() % 600, 150 + random() % 450);
         Pump(2);
     }
-    MainFrame()->MoveWindow(0, 0, 640, 480);
+    AfxTestResizeWindow(MainFrame()->m_hWnd, 640, 480);
     Pump(200);
     MainFrame()->RouteCommand(ID_FILE_PLAY);
     CRect client;

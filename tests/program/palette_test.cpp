@@ -76,7 +76,7 @@ TEST(Palette, ComponentsExpandEachFieldToEightBits)
 
 TEST(Palette, TrueColourDisplaysGetNone)
 {
-    EXPECT_TRUE(View()->m_palette.IsEmpty());
+    EXPECT_TRUE(View()->m_palette.Entries().empty());
     EXPECT_EQ(View()->m_pPrevPalette, nullptr);
 }
 

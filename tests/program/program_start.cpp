@@ -3,13 +3,14 @@
 #include "program_session.h"
 
 #include "framework/win_app.h"
+#include "tests/support/toolkit_inspect.h"
 
 bool StartTestProgram()
 {
     CollectMessages();
     if (!AfxGetApp()->InitInstance())
         return false;
-    MainFrame()->MoveWindow(0, 0, 640, 480);
+    AfxTestResizeWindow(MainFrame()->m_hWnd, 640, 480);
     Pump(300);
     return true;
 }

@@ -88,6 +88,11 @@ HWND AfxTestFocusWithin(HWND hTopLevel)
     return WindowHandle(WindowOfWidget(topLevel, gtk_window_get_focus(GTK_WINDOW(topLevel->GetHandle()))));
 }
 
+void AfxTestResizeWindow(HWND hWnd, int width, int height)
+{
+    NativeWindow(hWnd)->SetSize(width, height);
+}
+
 std::vector<std::pair<int, int>> AfxTestWindowIconSizes(HWND hWnd)
 {
     std::vector<std::pair<int, int>> sizes;

@@ -1,5 +1,5 @@
 // What the toolkit shows of a program's windows, read from its own objects the way a
-// person reads the screen: menus, toolbar buttons, controls, icons.
+// person reads the screen: menus, toolbar buttons, controls, icons; and a window resized.
 #pragma once
 
 #include "platform/windows_types.h"
@@ -39,6 +39,9 @@ bool AfxTestSliderIsVertical(HWND hSlider);
 // The window that takes the keys when a top-level window is active: the focus within it,
 // which stays the same whichever window of the display is active.
 HWND AfxTestFocusWithin(HWND hTopLevel);
+
+// Resizes a top-level window as a person drags its border, to the given size in pixels.
+void AfxTestResizeWindow(HWND hWnd, int width, int height);
 
 // The width and height of each icon a top-level window offers the desktop.
 std::vector<std::pair<int, int>> AfxTestWindowIconSizes(HWND hWnd);
