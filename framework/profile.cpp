@@ -1,12 +1,13 @@
 #include "profile.h"
 
+#include "file.h"
+
 #include <glib.h>
 
 #include <algorithm>
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
-#include <fstream>
 #include <sstream>
 
 namespace {
@@ -35,11 +36,22 @@ std::string Decode(const std::string& value)
     return out;
 }
 
-// The file's lines; none when it cannot be read.
+// The file's lines; none when it is missing, unreadable or no regular file. Opened as any
+// file the program reads, so that a pipe in the profile's place is refused, not waited on.
 std::vector<std::string> ReadLines(const std::string& path)
 {
+    std::string text;
+    CFile file;
+    try {
+        char piece[4096];
+        if (file.Open(path.c_str(), CFile::modeRead))
+            for (UINT got; (got = file.Read(piece, sizeof piece)) > 0;)
+                text.append(piece, got);
+    } catch (const CFileException&) {
+        text.clear();
+    }
     std::vector<std::string> lines;
-    std::ifstream in(path, std::ios::binary);
+    std::istringstream in(text);
     for (std::string line; std::getline(in, line);)
         lines.push_back(line);
     return lines;

@@ -15,7 +15,7 @@ public:
     void Add(const std::string& path);
     const std::vector<std::string>& Files() const { return m_files; }
 
-    // Reads the list from the profile; a missing or unreadable profile gives an empty list.
+    // Reads the list from the profile; a missing or unreadable one, or a pipe, gives none.
     void ReadList(const std::string& profilePath);
     // Writes it back, keeping the other settings there; FALSE with the reason on failure,
     // in which case the profile on disk is left as it was.

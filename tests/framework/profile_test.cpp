@@ -74,6 +74,20 @@ TEST(Profile, AProfileThatCannotBeReadGivesAnEmptyList)
     CRecentFileList missing(4);
     missing.ReadList(folder + "/none.conf");
     EXPECT_TRUE(missing.Files().empty());
+
+    // A pipe is never waited on, at start-up or at exit, and a folder reads as nothing.
+    const std::string pipe = folder + "/pipe.conf";
+    ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
+    for (const std::string& path : {pipe, folder}) {
+        CRecentFileList list(4);
+        list.ReadList(path);
+        EXPECT_TRUE(list.Files().empty()) << path;
+    }
+    CRecentFileList list(4);
+    list.Add("/new");
+    std::string error;
+    EXPECT_TRUE(list.WriteList(pipe, &error)) << error;
+    EXPECT_EQ(Read(pipe), "[Recent File List]\nFile1=/new\n");
 }
 
 TEST(Profile, AFailedWriteSaysWhyAndLeavesTheOldProfileWhole)
