@@ -54,27 +54,19 @@ void CSingleDocTemplate::RemoveDocument(CDocument* pDoc)
 
 CDocument* CSingleDocTemplate::OpenDocumentFile(LPCSTR lpszPathName, BOOL bMakeVisible)
 {
-    CDocument* pDocument = m_pOnlyDoc;
+    // The one document and its frame are reused; what is missing is made.
+    const bool created = m_pOnlyDoc == nullptr;
+    CDocument* pDocument = created ? CreateNewDocument() : m_pOnlyDoc;
     CFrameWnd* pFrame = nullptr;
-    const bool created = pDocument == nullptr;
-    if (created) {
-        pDocument = CreateNewDocument();
-        if (pDocument == nullptr) {
-            AfxMessageBox(AfxLoadString(AFX_IDP_FAILED_TO_CREATE_DOC).c_str(), MB_OK | MB_ICONEXCLAMATION);
-            return nullptr;
-        }
-    } else if (!pDocument->GetViews().empty()) {
+    if (!created && !pDocument->GetViews().empty())
         pFrame = pDocument->GetViews().front()->GetParentFrame();
-    }
-
-    if (pFrame == nullptr) {
+    if (pDocument != nullptr && pFrame == nullptr)
         pFrame = CreateNewFrame(pDocument);
-        if (pFrame == nullptr) {
-            AfxMessageBox(AfxLoadString(AFX_IDP_FAILED_TO_CREATE_DOC).c_str(), MB_OK | MB_ICONEXCLAMATION);
-            if (created)
-                delete pDocument;
-            return nullptr;
-        }
+    if (pFrame == nullptr) {
+        AfxMessageBox(AfxLoadString(AFX_IDP_FAILED_TO_CREATE_DOC).c_str(), MB_OK | MB_ICONEXCLAMATION);
+        if (created)
+            delete pDocument;
+        return nullptr;
     }
 
     if (lpszPathName == nullptr)

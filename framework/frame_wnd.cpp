@@ -157,9 +157,8 @@ HWND CFrameWnd::CreateNativeWindow(const CREATESTRUCT& cs)
     m_pDockManager = std::make_unique<DockingManager>();
     m_pDockManager->SetManagedWindow(frame);
 
-    HWND hWnd = WindowHandle(frame);
-    AfxRouteCommandsToFrame(frame, hWnd, false);
-    return hWnd;
+    AfxRouteCommandsToFrame(frame, WindowHandle(frame), false);
+    return WindowHandle(frame);
 }
 
 void CFrameWnd::BuildMenuBar()

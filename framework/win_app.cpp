@@ -64,9 +64,7 @@ void CWinApp::AddDocTemplate(CSingleDocTemplate* pTemplate)
 void CWinApp::LoadStdProfileSettings(UINT nMaxMRU)
 {
     m_pRecentFileList = std::make_unique<CRecentFileList>(nMaxMRU);
-    const std::string profile = AfxProfilePath(GetAppName());
-    if (!profile.empty())
-        m_pRecentFileList->ReadList(profile);
+    m_pRecentFileList->ReadList(AfxProfilePath(GetAppName()));  // none without a profile path
 }
 
 void CWinApp::SaveStdProfileSettings()
