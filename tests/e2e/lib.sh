@@ -31,6 +31,11 @@ MAIN=""
 # ---- Reporting and clean-up --------------------------------------------------------------
 fail() {
   echo "FAIL: $*" >&2
+  # The viewer's own last words are shown too, since the artefacts may not outlive the run.
+  if [ -s "$ART/stderr.log" ]; then
+    echo "the viewer's standard error ended with:" >&2
+    tail -n 40 "$ART/stderr.log" >&2
+  fi
   echo "(screenshots and logs in $ART)" >&2
   exit 1
 }
