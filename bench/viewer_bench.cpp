@@ -5,7 +5,7 @@
 #include "sample_stats.h"
 #include "viewer_sections.h"
 
-#include "view/Cubeview.h"
+#include "view/cube_view.h"
 
 #include "framework/frame_wnd.h"
 #include "tests/support/toolkit_session.h"

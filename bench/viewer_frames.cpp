@@ -13,7 +13,7 @@
 #include "swap_counter.h"
 #include "viewer_sections.h"
 
-#include "view/Cubeview.h"
+#include "view/cube_view.h"
 
 #include <GL/gl.h>
 

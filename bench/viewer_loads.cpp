@@ -6,8 +6,8 @@
 #include "sample_stats.h"
 #include "viewer_sections.h"
 
-#include "document/Cubedoc.h"
-#include "view/Cubeview.h"
+#include "document/cube_doc.h"
+#include "view/cube_view.h"
 
 #include "framework/archive.h"
 #include "framework/file.h"

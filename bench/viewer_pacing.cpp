@@ -6,7 +6,7 @@
 #include "swap_counter.h"
 #include "viewer_sections.h"
 
-#include "view/Cubeview.h"
+#include "view/cube_view.h"
 #include "view/scene_constants.h"
 
 #include "tests/support/toolkit_session.h"

@@ -1,9 +1,9 @@
 // Start-up and shut-down of the whole program, including the ways they can go wrong:
 // no pixel format, no toolbar picture, a window closed while the volume turns.
-#include "app/Cube.h"
-#include "document/Cubedoc.h"
+#include "app/cube_app.h"
+#include "document/cube_doc.h"
 #include "resources/resource.h"
-#include "view/Cubeview.h"
+#include "view/cube_view.h"
 #include "view/scene_constants.h"
 
 #include "framework/resources.h"

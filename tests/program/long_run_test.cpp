@@ -2,7 +2,7 @@
 // program's memory measured at the start and the end.
 #include "program_session.h"
 
-#include "app/DRctrl.h"
+#include "app/controller_dialog.h"
 #include "platform/message_queue.h"
 #include "resources/resource.h"
 #include "view/scene_constants.h"

@@ -2,8 +2,8 @@
 // document, File Open, drops, message boxes, and the picture on the screen.
 #pragma once
 
-#include "document/Cubedoc.h"
-#include "view/Cubeview.h"
+#include "document/cube_doc.h"
+#include "view/cube_view.h"
 
 #include "tests/support/test_program.h"
 

@@ -1,7 +1,7 @@
 // The shell a person meets: caption, menu, toolbar, the About box and the controller.
 #include "program_session.h"
 
-#include "app/DRctrl.h"
+#include "app/controller_dialog.h"
 #include "resources/resource.h"
 
 #include "framework/control_bar.h"

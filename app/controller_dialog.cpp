@@ -1,4 +1,4 @@
-#include "DRctrl.h"
+#include "controller_dialog.h"
 
 #include "resources/resource.h"
 

@@ -1,9 +1,9 @@
-#include "Cubeview.h"
+#include "cube_view.h"
 #include "cube_scene.h"
 #include "scene_constants.h"
 
-#include "app/DRctrl.h"
-#include "document/Cubedoc.h"
+#include "app/controller_dialog.h"
+#include "document/cube_doc.h"
 #include "resources/resource.h"
 
 #include "framework/win_app.h"

@@ -1,10 +1,10 @@
-#include "Cube.h"
+#include "cube_app.h"
 
-#include "Mainfrm.h"
+#include "main_frame.h"
 
-#include "document/Cubedoc.h"
+#include "document/cube_doc.h"
 #include "resources/resource.h"
-#include "view/Cubeview.h"
+#include "view/cube_view.h"
 
 #include "framework/doc_template.h"
 

@@ -1,8 +1,8 @@
 // The two roads by which a volume reaches the view's grid: a copy of the document's
 // after File Open, or a file dropped on the view, read straight in.
-#include "Cubeview.h"
+#include "cube_view.h"
 
-#include "document/Cubedoc.h"
+#include "document/cube_doc.h"
 
 #include "framework/file.h"
 #include "framework/win_app.h"

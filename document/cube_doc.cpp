@@ -1,4 +1,4 @@
-#include "Cubedoc.h"
+#include "cube_doc.h"
 
 #include "framework/archive.h"
 #include "framework/win_app.h"

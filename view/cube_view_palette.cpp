@@ -1,6 +1,6 @@
 // The logical palette for pixel formats that need one: each index stands for the colour
 // its red, green and blue bit fields give it, so that RGBA colours map onto it.
-#include "Cubeview.h"
+#include "cube_view.h"
 
 #include "platform/opengl_binding.h"
 

@@ -1,7 +1,7 @@
 // The document: the volume loaded by File Open.
 #pragma once
 
-#include "VoxelGrid.h"
+#include "voxel_grid.h"
 
 #include "framework/document.h"
 

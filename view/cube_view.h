@@ -2,7 +2,7 @@
 // OpenGL view, turns it on a timer, and takes volumes from the document or from a drop.
 #pragma once
 
-#include "document/VoxelGrid.h"
+#include "document/voxel_grid.h"
 
 #include "framework/view.h"
 #include "platform/drop_files.h"

@@ -1,10 +1,10 @@
 // The picture: the view's grid drawn as cube_scene draws it, every occupied cell as a
 // small cube turned about the vertical axis, then presented with a buffer swap.
-#include "Cubeview.h"
+#include "cube_view.h"
 #include "cube_scene.h"
 #include "scene_constants.h"
 
-#include "document/Cubedoc.h"
+#include "document/cube_doc.h"
 
 #include "platform/opengl_binding.h"
 

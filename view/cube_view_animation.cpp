@@ -1,6 +1,6 @@
 // Play: a timer ticking every kPlayTickMs, one frame a tick, and no backlog of ticks when
 // frames take longer than that.
-#include "Cubeview.h"
+#include "cube_view.h"
 #include "scene_constants.h"
 
 #include "platform/message_queue.h"

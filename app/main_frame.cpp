@@ -1,7 +1,7 @@
-#include "Mainfrm.h"
+#include "main_frame.h"
 
 #include "resources/resource.h"
-#include "view/Cubeview.h"
+#include "view/cube_view.h"
 
 #include "framework/win_app.h"
 
