@@ -2,6 +2,7 @@
 // id, docking sites for control bars and one view as its client.
 #pragma once
 
+#include "standard_ids.h"
 #include "wnd.h"
 
 #include <memory>
@@ -19,9 +20,6 @@ struct CCreateContext {
 };
 
 constexpr DWORD FWS_ADDTOTITLE = 0x00008000;
-constexpr UINT AFX_IDW_PANE_FIRST = 0xE900;
-constexpr UINT AFX_IDW_TOOLBAR = 0xE800;
-constexpr UINT ID_VIEW_TOOLBAR = 0xE800;
 
 // Control-bar alignment and styles.
 constexpr DWORD CBRS_ALIGN_LEFT = 0x1000;

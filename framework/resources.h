@@ -3,7 +3,7 @@
 // AfxProgramResources(); the framework adds its own standard strings.
 #pragma once
 
-#include "platform/windows_types.h"
+#include "standard_ids.h"
 
 #include <map>
 #include <string>
@@ -110,11 +110,3 @@ AfxResourceModule& AfxResources();
 std::string AfxLoadString(UINT nID);
 // Field n of a newline-separated string (a document string, or a command's prompt and tip).
 std::string AfxExtractSubString(const std::string& full, int n);
-
-// The framework's standard strings.
-constexpr UINT AFX_IDS_APP_TITLE = 57344;
-constexpr UINT AFX_IDS_IDLEMESSAGE = 57345;
-constexpr UINT AFX_IDS_UNTITLED = 61443;
-constexpr UINT AFX_IDS_ALLFILTER = 61446;
-constexpr UINT AFX_IDS_OPENFILE = 61441;
-constexpr UINT AFX_IDP_FAILED_TO_CREATE_DOC = 61700;

@@ -4,6 +4,7 @@
 
 #include "cmd_target.h"
 #include "profile.h"
+#include "standard_ids.h"
 #include "text.h"
 #include "wait_cursor.h"
 
@@ -11,13 +12,6 @@
 
 class CSingleDocTemplate;
 class CWnd;
-
-constexpr UINT ID_FILE_NEW = 0xE100;
-constexpr UINT ID_FILE_OPEN = 0xE101;
-constexpr UINT ID_APP_ABOUT = 0xE140;
-constexpr UINT ID_APP_EXIT = 0xE141;
-constexpr UINT ID_NEXT_PANE = 0xE150;
-constexpr UINT ID_PREV_PANE = 0xE151;
 
 class CWinApp : public CCmdTarget {
 public:
