@@ -18,7 +18,7 @@ namespace {
 
 using Colour = std::array<int, 4>;  // red, green, blue, alpha
 constexpr Colour kBlack{0, 0, 0, 255}, kNavy{0, 0, 128, 255}, kLightGrey{192, 192, 192, 255},
-                 kYellow{255, 255, 0, 255}, kWhite{255, 255, 255, 255};
+    kYellow{255, 255, 0, 255}, kWhite{255, 255, 255, 255};
 
 struct Picture {
     int width = 0;
@@ -34,7 +34,8 @@ Picture Decode(art::Bytes file)
     GdkPixbufLoader* loader = gdk_pixbuf_loader_new();
     GError* error = nullptr;
     Picture picture;
-    if (gdk_pixbuf_loader_write(loader, file.data, file.size, &error) && gdk_pixbuf_loader_close(loader, &error)) {
+    if (gdk_pixbuf_loader_write(loader, file.data, file.size, &error) &&
+        gdk_pixbuf_loader_close(loader, &error)) {
         GdkPixbuf* pixbuf = gdk_pixbuf_loader_get_pixbuf(loader);
         picture.width = gdk_pixbuf_get_width(pixbuf);
         picture.height = gdk_pixbuf_get_height(pixbuf);
@@ -83,7 +84,8 @@ TEST(Art, EachFileIsARealFileOfItsFormatSizeAndDepth)
     };
     for (std::size_t i = 0; i < pngs.size(); ++i) {
         const std::string side = std::to_string(kThemeSizes[i][0]);
-        cases.push_back({pngs[i], "PNG image data, " + side + " x " + side + ",", kThemeSizes[i][0], kThemeSizes[i][0]});
+        cases.push_back(
+            {pngs[i], "PNG image data, " + side + " x " + side + ",", kThemeSizes[i][0], kThemeSizes[i][0]});
     }
     for (const Case& c : cases) {
         SCOPED_TRACE(c.described);
@@ -109,7 +111,8 @@ TEST(Art, ToolbarImagesAreDrawnInTheirColoursOnLightGrey)
                 seen.insert(strip.At(16 * image + x, y));
         }
         for (const Colour& colour : colours[image])
-            EXPECT_EQ(seen.count(colour), 1u) << "lacks " << colour[0] << ',' << colour[1] << ',' << colour[2];
+            EXPECT_EQ(seen.count(colour), 1u)
+                << "lacks " << colour[0] << ',' << colour[1] << ',' << colour[2];
         for (auto [x, y] : {std::pair{0, 0}, {15, 0}, {0, 14}, {15, 14}})
             EXPECT_EQ(strip.At(16 * image + x, y), kLightGrey) << "corner " << x << "," << y;
     }
@@ -123,7 +126,8 @@ Picture ScaleDown(const Picture& image, int factor)
     for (int y = 0; y < small.height; ++y) {
         for (int x = 0; x < small.width; ++x) {
             for (int d = 0; d < factor * factor; ++d) {
-                EXPECT_EQ(image.At(x * factor + d % factor, y * factor + d / factor), image.At(x * factor, y * factor))
+                EXPECT_EQ(image.At(x * factor + d % factor, y * factor + d / factor),
+                          image.At(x * factor, y * factor))
                     << "block " << x << "," << y << " of the " << image.width << "-pixel icon";
             }
             small.pixels.push_back(image.At(x * factor, y * factor));
