@@ -5,6 +5,11 @@
 
 #include "art/indexed_image.h"
 
+// Written here because no library at hand writes these layouts: gdk-pixbuf saves .bmp only
+// at 24 bits and .ico only at 16, 24 or 32 bits, libpng writes PNG alone, and wxImage
+// belongs to the framework layer. ImageMagick can write both at 4 bits, but it would become
+// a build dependency of the program, and the colour table's order (the standard 16 colours,
+// in their order) would rest on its keeping a PNG's palette as read, which it does not promise.
 namespace art {
 
 // Windows .bmp: file header, 40-byte info header, the standard 16 colours,

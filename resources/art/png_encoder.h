@@ -7,8 +7,9 @@
 
 namespace art {
 
-// A PNG file of the image: 8-bit indices into the standard 16 colours, no filtering,
-// compressed with zlib. The desktop's icon themes take PNG files.
+// A PNG file of the image, written by libpng: indices into the standard 16 colours.
+// The desktop's icon themes take PNG files. Throws std::invalid_argument for an image
+// whose pixels do not fill its size.
 std::vector<std::uint8_t> EncodePngFile(const IndexedImage& image);
 
 }  // namespace art
