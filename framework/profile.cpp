@@ -21,8 +21,9 @@ constexpr UINT kLargestProfile = 1024 * 1024;
 using KeyFile = std::unique_ptr<GKeyFile, decltype(&g_key_file_free)>;
 
 // A percent sign, a newline or a carriage return in a path is kept as %25, %0A or %0D,
-// as the profiles already on disk have it. GKeyFile's own escapes are not used: they
-// would misread the backslashes those profiles hold unescaped.
+// as the profiles already on disk have it, and read back with GLib's percent decoding.
+// GKeyFile's own escapes are not used: they would misread the backslashes those
+// profiles hold unescaped.
 std::string Encode(const std::string& path)
 {
     std::string out;
