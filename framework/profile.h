@@ -15,10 +15,13 @@ public:
     void Add(const std::string& path);
     const std::vector<std::string>& Files() const { return m_files; }
 
-    // Reads the list from the profile; a missing or unreadable one, or a pipe, gives none.
+    // Reads the list from the profile, through GKeyFile; a missing one gives none, and so
+    // does one that is there but cannot be read (a folder, a pipe, a file too large, not
+    // readable or not a settings file), which is then never written over.
     void ReadList(const std::string& profilePath);
-    // Writes it back, keeping the other settings there; FALSE with the reason on failure,
-    // in which case the profile on disk is left as it was.
+    // Writes it back, keeping the other settings there and a symbolic link in the
+    // profile's place; FALSE with the reason in words on failure, in which case the
+    // profile on disk is left as it was.
     bool WriteList(const std::string& profilePath, std::string* error) const;
 
 private:

@@ -71,10 +71,18 @@ void CWinApp::SaveStdProfileSettings()
 {
     if (m_pRecentFileList == nullptr)
         return;
+    // Without a configuration folder there is nowhere to keep settings, as meant; a
+    // profile that could not be read or written is told once, to the person.
     const std::string profile = AfxProfilePath(GetAppName());
-    std::string error = "neither XDG_CONFIG_HOME nor HOME names a folder";
-    if (profile.empty() || !m_pRecentFileList->WriteList(profile, &error))
-        std::fprintf(stderr, "%s: the recent-file list was not saved: %s\n", GetAppName(), error.c_str());
+    std::string error;
+    if (profile.empty())
+        std::fprintf(
+            stderr,
+            "%s: the recent-file list was not saved: neither XDG_CONFIG_HOME nor HOME names a folder\n",
+            GetAppName());
+    else if (!m_pRecentFileList->WriteList(profile, &error))
+        AfxMessageBox(("The list of recently opened files was not saved. " + error).c_str(),
+                      MB_ICONEXCLAMATION);
 }
 
 void CWinApp::AddToRecentFileList(LPCSTR lpszPathName)

@@ -1,152 +1,181 @@
 // The recent-file list in the profile: kept newest first, four at most, read and written
-// back safely whatever state the profile file is in.
+// back through whatever stands in the profile's place, and never written over a profile
+// that cannot be read. Each run is made in a child process, so that what it changes (the
+// environment, the working folder, the user) goes with it.
 #include "framework_session.h"
 
 #include "framework/profile.h"
 #include "framework/win_app.h"
+#include "framework/wnd.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <fstream>
-#include <map>
-#include <optional>
+#include <functional>
+#include <grp.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 namespace {
-
-std::string Read(const std::string& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    return std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-}
 
 void Write(const std::string& path, const std::string& text)
 {
     std::ofstream(path, std::ios::binary) << text;
 }
 
-}  // namespace
-
-TEST(Profile, KeepsTheNewestFourAndMovesAReopenedFileToTheFront)
+// What is in a place: a link and what it leads to, a folder, a pipe, nothing, or a file's
+// text (its size when large).
+std::string Describe(const std::string& path, bool follow = false)
 {
-    CRecentFileList list(4);
-    for (const char* path : {"/a", "/b", "/c", "/d", "/e", "/c"})
-        list.Add(path);
-    EXPECT_EQ(list.Files(), (std::vector<std::string>{"/c", "/e", "/d", "/b"}));
+    struct stat status;
+    if ((follow ? ::stat(path.c_str(), &status) : ::lstat(path.c_str(), &status)) != 0)
+        return "nothing";
+    if (S_ISLNK(status.st_mode))
+        return "link, " + Describe(path, true);
+    if (!S_ISREG(status.st_mode))
+        return S_ISDIR(status.st_mode) ? "folder" : "pipe";
+    if (status.st_size > 4096)
+        return std::to_string(status.st_size) + " bytes";
+    std::ifstream in(path, std::ios::binary);
+    return std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
 }
 
-TEST(Profile, RoundTripsAnyPathAndKeepsOtherSettings)
+// What a step run in a child process returns.
+std::string InChild(const std::function<std::string()>& step)
 {
-    const std::string path = TestFolder() + "/round/trip.conf";
-    ::mkdir((TestFolder() + "/round").c_str(), 0700);
-    Write(path, "[Other]\nkey=value\n[Recent File List]\nFile1=/old\n");
+    int channel[2];
+    if (::pipe(channel) != 0)
+        return "no pipe";
+    const pid_t child = ::fork();
+    if (child == 0) {
+        const std::string out = step();
+        ::_exit(::write(channel[1], out.data(), out.size()) == ssize_t(out.size()) ? 0 : 1);
+    }
+    ::close(channel[1]);
+    std::string out;
+    char piece[512];
+    for (ssize_t got; (got = ::read(channel[0], piece, sizeof piece)) > 0;)
+        out.append(piece, std::size_t(got));
+    ::close(channel[0]);
+    int status = 1;
+    return ::waitpid(child, &status, 0) == child && status == 0 ? out : "the child failed";
+}
+
+void SetEnvironment(const char* name, const char* value)  // nullptr: unset
+{
+    value != nullptr ? ::setenv(name, value, 1) : ::unsetenv(name);
+}
+
+// Root passes every permission: a case for a user without rights hands the profile and
+// its folder to nobody and goes on as nobody.
+void AsNobody(const std::string& folder, const std::string& profile)
+{
+    if (::geteuid() == 0 && (::chown(folder.c_str(), 65534, 65534) != 0 ||
+                             ::chown(profile.c_str(), 65534, 65534) != 0 || ::setgroups(0, nullptr) != 0 ||
+                             ::setresgid(65534, 65534, 65534) != 0 || ::setresuid(65534, 65534, 65534) != 0))
+        ::_exit(2);
+}
+
+std::string g_said;  // what the message boxes said, one line each
+
+int Collect(const char* text, const char*, UINT)
+{
+    g_said += std::string(text) + "\n";
+    return IDOK;
+}
+
+}  // namespace
+
+TEST(Profile, KeepsTheNewestFourAndReadsAnyPathBack)
+{
     CRecentFileList list(4);
-    for (const char* file : {"/plain", "/with space", "/with\nnewline", "/per%cent %0A"})
-        list.Add(file);
+    for (const char* path : {"/a", "/b", "/with\nnewline\r", "/c", "/per%cent %0A\\n", "/c"})
+        list.Add(path);
+    EXPECT_EQ(list.Files(), (std::vector<std::string>{"/c", "/per%cent %0A\\n", "/with\nnewline\r", "/b"}));
+    const std::string path = TestFolder() + "/round/trip.conf";
     std::string error;
     ASSERT_TRUE(list.WriteList(path, &error)) << error;
-    EXPECT_EQ(Read(path).rfind("[Other]\nkey=value\n", 0), 0u);
     CRecentFileList again(4);
     again.ReadList(path);
     EXPECT_EQ(again.Files(), list.Files());
 }
 
-TEST(Profile, AProfileThatCannotBeReadGivesAnEmptyList)
+// A run of the program: the list read at start-up, a file opened, the list written back
+// at exit. What stands in the profile's place afterwards, and the one message, if any.
+TEST(Profile, WhateverStandsInItsPlaceIsWrittenThroughOrLeftAsItIsAndSaidOnce)
 {
-    const std::string folder = TestFolder();
+    const std::string old = "[Recent File List]\nFile1=/old\n", fresh = "[Recent File List]\nFile1=/new\n";
+    const std::string huge = old + "#" + std::string(2 << 20, 'x') + "\n";
+    using Place = const std::string&;
     const struct {
         const char* what;
-        std::string content;
+        std::function<void(Place folder, Place profile)> setUp;  // in the working folder
+        const char* said;                                        // part of the one message shown; "": none
+        std::string after;
     } cases[] = {
-        {"empty", ""},
-        {"not text", std::string("\0\xff\xfe[Recent File List\n\x01=", 22)},
-        {"no section", "File1=/not/in/a/section\n"},
-        {"bad lines", "[Recent File List]\nFile=/x\nFile0=/y\nFile9=/z\nnonsense\nFile2=\n"},
+        {"nothing yet", [](Place, Place) {}, "", fresh},
+        {"empty", [](Place, Place p) { Write(p, ""); }, "", fresh},
+        {"other settings, other keys and escapes",
+         [](Place, Place p) {
+             Write(p, "[Other]\nkey=value\n[Recent File List]\nFile=/x\nFile2=/per%25cent%0Aline\n");
+         },
+         "", "[Other]\nkey=value\n\n[Recent File List]\nFile=/x\nFile2=/per%25cent%0Aline\nFile1=/new\n"},
+        {"a link into the dotfiles",
+         [&](Place, Place p) { Write("dotfiles/a.conf", old), ::symlink("../dotfiles/a.conf", p.c_str()); },
+         "", "link, [Recent File List]\nFile1=/new\nFile2=/old\n"},
+        {"a link to a file not there", [](Place, Place p) { ::symlink("../dotfiles/a.conf", p.c_str()); }, "",
+         "link, " + fresh},
+        {"a link into a folder not there", [](Place, Place p) { ::symlink("../missing/a.conf", p.c_str()); },
+         "in a folder that is not there", "link, nothing"},
+        {"a link to a folder", [](Place, Place p) { ::symlink("../dotfiles", p.c_str()); }, "it is a folder",
+         "link, folder"},
+        {"a folder", [](Place, Place p) { ::mkdir(p.c_str(), 0755); }, "it is a folder", "folder"},
+        {"a pipe", [](Place, Place p) { ::mkfifo(p.c_str(), 0644); }, "not a regular file", "pipe"},
+        {"unreadable", [&](Place d, Place p) { Write(p, old), ::chmod(p.c_str(), 0200), AsNobody(d, p); },
+         "permission to read it is denied", old},
+        {"in a folder that cannot be written",
+         [&](Place d, Place p) { Write(p, old), ::chmod(d.c_str(), 0500), AsNobody(d, p); },
+         "Permission denied", old},
+        {"too large", [&](Place, Place p) { Write(p, huge); }, "larger than 1 MiB",
+         std::to_string(huge.size()) + " bytes"},
+        {"not a settings file", [](Place, Place p) { Write(p, "File1=/x\n"); }, "not a settings file",
+         "File1=/x\n"},
+        {"a file where its folder should be", [](Place d, Place) { ::rmdir(d.c_str()), Write(d, "x"); },
+         "Cannot create the folder", "nothing"},
+        // No configuration folder: nothing is written, not even beside the working folder.
+        {"no folder named",
+         [](Place, Place) { SetEnvironment("XDG_CONFIG_HOME", "."), SetEnvironment("HOME", nullptr); }, "",
+         "nothing"},
     };
+    int row = 0;
     for (const auto& c : cases) {
-        Write(folder + "/bad.conf", c.content);
-        CRecentFileList list(4);
-        list.ReadList(folder + "/bad.conf");
-        EXPECT_TRUE(list.Files().empty()) << c.what;
-    }
-    CRecentFileList missing(4);
-    missing.ReadList(folder + "/none.conf");
-    EXPECT_TRUE(missing.Files().empty());
-
-    // A pipe is never waited on, at start-up or at exit, and a folder reads as nothing.
-    const std::string pipe = folder + "/pipe.conf";
-    ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
-    for (const std::string& path : {pipe, folder}) {
-        CRecentFileList list(4);
-        list.ReadList(path);
-        EXPECT_TRUE(list.Files().empty()) << path;
-    }
-    CRecentFileList list(4);
-    list.Add("/new");
-    std::string error;
-    EXPECT_TRUE(list.WriteList(pipe, &error)) << error;
-    EXPECT_EQ(Read(pipe), "[Recent File List]\nFile1=/new\n");
-}
-
-TEST(Profile, AFailedWriteSaysWhyAndLeavesTheOldProfileWhole)
-{
-    const std::string folder = TestFolder() + "/locked";
-    ::mkdir(folder.c_str(), 0700);
-    const std::string path = folder + "/Test.conf";
-    Write(path, "[Recent File List]\nFile1=/kept\n");
-    ::chmod(folder.c_str(), 0500);
-    CRecentFileList list(4);
-    list.Add("/new");
-    std::string error;
-    // As a user without rights: root writes anywhere.
-    const bool asRoot = ::geteuid() == 0;
-    if (asRoot) {
-        ASSERT_EQ(::seteuid(65534), 0);
-    }
-    const bool written = list.WriteList(path, &error);
-    if (asRoot) {
-        ASSERT_EQ(::seteuid(0), 0);
-    }
-    ::chmod(folder.c_str(), 0700);
-    EXPECT_FALSE(written);
-    EXPECT_NE(error.find(path), std::string::npos) << error;
-    EXPECT_EQ(Read(path), "[Recent File List]\nFile1=/kept\n");
-
-    // A file where a folder should be.
-    Write(TestFolder() + "/plainfile", "x");
-    EXPECT_FALSE(list.WriteList(TestFolder() + "/plainfile/Test.conf", &error));
-    EXPECT_FALSE(error.empty());
-}
-
-namespace {
-
-// Sets or clears environment variables for one test and puts them back afterwards.
-class Environment {
-public:
-    void Set(const char* name, const char* value)
-    {
-        if (m_saved.find(name) == m_saved.end()) {
-            const char* old = std::getenv(name);
-            m_saved[name] = old != nullptr ? std::optional<std::string>(old) : std::nullopt;
-        }
-        if (value != nullptr)
-            ::setenv(name, value, 1);
+        const std::string root = TestFolder() + "/place" + std::to_string(++row), app = AfxGetAppName();
+        const std::string folder = root + "/" + app, profile = folder + "/" + app + ".conf";
+        for (const std::string& made : {root, root + "/dotfiles", folder})
+            ::mkdir(made.c_str(), 0755);
+        const std::string said = InChild([&] {
+            SetEnvironment("XDG_CONFIG_HOME", root.c_str());
+            if (::chdir(root.c_str()) != 0)
+                return std::string("no working folder");
+            c.setUp(folder, profile);
+            AfxSetMessageBoxHook(&Collect);
+            AfxGetApp()->LoadStdProfileSettings(4);
+            AfxGetApp()->AddToRecentFileList("/new");
+            AfxGetApp()->SaveStdProfileSettings();
+            return g_said;
+        });
+        EXPECT_EQ(Describe(profile), c.after) << c.what;
+        if (c.said[0] == '\0')
+            EXPECT_EQ(said, "") << c.what;
         else
-            ::unsetenv(name);
+            EXPECT_TRUE(said.find(c.said) != std::string::npos &&
+                        std::count(said.begin(), said.end(), '\n') == 1)
+                << c.what << ": " << said;
     }
-    ~Environment()
-    {
-        for (const auto& [name, value] : m_saved)
-            Set(name.c_str(), value ? value->c_str() : nullptr);
-    }
-
-private:
-    std::map<std::string, std::optional<std::string>> m_saved;
-};
-
-}  // namespace
+}
 
 TEST(Profile, LivesInTheConfigurationFolderTheEnvironmentNames)
 {
@@ -160,7 +189,6 @@ TEST(Profile, LivesInTheConfigurationFolderTheEnvironmentNames)
         {nullptr, "/home/u", "/home/u/.config/Dorvane/Dorvane.conf"},
         {"", "/home/u", "/home/u/.config/Dorvane/Dorvane.conf"},
         {"relative/config", "/home/u", "/home/u/.config/Dorvane/Dorvane.conf"},
-        {"./config", "/home/u", "/home/u/.config/Dorvane/Dorvane.conf"},
         {"relative/config", nullptr, ""},
         {nullptr, nullptr, ""},
         {"", "", ""},
@@ -168,40 +196,11 @@ TEST(Profile, LivesInTheConfigurationFolderTheEnvironmentNames)
         {"~/config", "~", ""},
     };
     for (const auto& c : cases) {
-        Environment environment;
-        environment.Set("XDG_CONFIG_HOME", c.xdgConfigHome);
-        environment.Set("HOME", c.home);
-        EXPECT_EQ(AfxProfilePath("Dorvane"), c.expected)
-            << "XDG_CONFIG_HOME=" << (c.xdgConfigHome ? c.xdgConfigHome : "(unset)")
-            << " HOME=" << (c.home ? c.home : "(unset)");
-    }
-}
-
-TEST(Profile, WithNoConfigurationFolderTheApplicationWritesNothing)
-{
-    // Started in an empty folder, so a profile written relative to it would show.
-    const std::string folder = TestFolder() + "/started-here";
-    ::mkdir(folder.c_str(), 0700);
-    char previous[4096];
-    ASSERT_NE(::getcwd(previous, sizeof previous), nullptr);
-    ASSERT_EQ(::chdir(folder.c_str()), 0);
-    const std::string app = AfxGetAppName();
-    const std::string sharedFallback = "/tmp/" + app;
-    struct stat before;
-    const bool fallbackExisted = ::stat(sharedFallback.c_str(), &before) == 0;
-    {
-        Environment environment;
-        environment.Set("XDG_CONFIG_HOME", "relative");
-        environment.Set("HOME", nullptr);
-        CWinApp* application = AfxGetApp();
-        application->LoadStdProfileSettings(4);
-        application->AddToRecentFileList("/some/volume.vol");
-        application->SaveStdProfileSettings();
-    }
-    ASSERT_EQ(::chdir(previous), 0);
-    EXPECT_EQ(::rmdir(folder.c_str()), 0) << "something was written in " << folder;
-    struct stat after;
-    if (!fallbackExisted) {
-        EXPECT_NE(::stat(sharedFallback.c_str(), &after), 0) << sharedFallback << " was made";
+        const std::string path = InChild([&] {
+            SetEnvironment("XDG_CONFIG_HOME", c.xdgConfigHome), SetEnvironment("HOME", c.home);
+            return AfxProfilePath("Dorvane");
+        });
+        EXPECT_EQ(path, c.expected) << "XDG_CONFIG_HOME=" << (c.xdgConfigHome ? c.xdgConfigHome : "(unset)")
+                                    << " HOME=" << (c.home ? c.home : "(unset)");
     }
 }
