@@ -1,7 +1,7 @@
 # Shared helpers for the end-to-end scripts: start the real viewer on an X server of the
 # case's own with a private profile, drive it by keyboard, pointer and drops, and judge it
 # from screenshots.
-# Expects DORVANE, MAKE_VOLUME, XDND_DROP and E2E_ARTEFACTS in the environment.
+# Expects DORVANE, MAKE_VOLUME, DRAG_FILES and E2E_ARTEFACTS in the environment.
 
 set -euo pipefail
 export LC_ALL=C.UTF-8
@@ -15,7 +15,7 @@ source "$(dirname "${BASH_SOURCE[0]}")/picture.sh"
 [ -n "${OWN_DISPLAY:-}" ] || start_xvfb -screen 0 1280x1024x24
 : "${DORVANE:?path of the dorvane binary}"
 : "${MAKE_VOLUME:?path of make_volume}"
-: "${XDND_DROP:?path of xdnd_drop}"
+: "${DRAG_FILES:?path of drag_files}"
 : "${E2E_ARTEFACTS:?folder for screenshots and logs}"
 
 # Kept after the run: screenshots and the viewer's output explain a failure.
@@ -42,7 +42,7 @@ fail() {
 
 note() { echo "-- $*"; }
 
-for program in "$DORVANE" "$MAKE_VOLUME" "$XDND_DROP"; do
+for program in "$DORVANE" "$MAKE_VOLUME" "$DRAG_FILES"; do
   [ -x "$program" ] || fail "expected the program $program built; it is not there"
 done
 for tool in xdotool xprop xwininfo import compare convert identify timeout od; do
@@ -237,8 +237,8 @@ open_file() {
 }
 
 drop() { # drop PATH...: drops the paths on the main window
-  x "$XDND_DROP" "$MAIN" "$@" >>"$ART/xdnd_drop.log" 2>&1 ||
-    fail "expected xdnd_drop to deliver $* to the viewer; it failed (see $ART/xdnd_drop.log)"
+  printf '%s\n' "$@" | x "$DRAG_FILES" "$MAIN" - >>"$ART/drag_files.log" 2>&1 ||
+    fail "expected drag_files to deliver $* to the viewer; it failed (see $ART/drag_files.log)"
 }
 
 expect_caption() {
