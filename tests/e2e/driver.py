@@ -16,10 +16,12 @@ from PIL import Image, ImageGrab
 
 from pictures import bar_parts, lit, outline, rightmost_mark
 
-
 class Failure(Exception):
     pass
 
+def check(condition, expected):
+    if not condition:
+        raise Failure("expected " + expected)
 
 def run(*words, check=True, data=None):
     """Runs a program, bounded in time so that a wedged server cannot hang a case."""
@@ -27,7 +29,6 @@ def run(*words, check=True, data=None):
     if check and done.returncode != 0:
         raise Failure(f"expected {words[0]} to succeed; it said: {done.stderr.decode(errors='replace')}")
     return done.stdout.decode(errors="replace")
-
 
 def wait(condition, what, seconds=10):
     """Polls the condition until it holds and returns its value; fails naming what was awaited."""
@@ -40,12 +41,10 @@ def wait(condition, what, seconds=10):
             raise Failure(f"expected {what() if callable(what) else what} within {seconds} s")
         time.sleep(0.05)
 
-
 def geometry(window):
     """(x, y, width, height) of a window, its corner on the screen."""
     info = dict(re.findall(r"^\s*([A-Z][\w -]*):\s+(-?\d+)$", run("xwininfo", "-id", window), re.M))
     return tuple(int(info[k]) for k in ("Absolute upper-left X", "Absolute upper-left Y", "Width", "Height"))
-
 
 class Session:
     """One case's servers, viewer, files and artefacts."""
@@ -81,7 +80,7 @@ class Session:
             server.wait()
         shutil.rmtree(self.work, ignore_errors=True)
 
-    def log(self, name):
+    def log(self, name):  # kept, with the screenshots, under the artefacts
         return open(os.path.join(self.art, name), "ab")
 
     # ---- Displays ----------------------------------------------------------------------
@@ -103,15 +102,20 @@ class Session:
         return check and run("xwininfo", "-id", check[1], check=False)
 
     def weston(self, xwayland):
-        """A headless Wayland session; with XWayland its X display becomes DISPLAY."""
+        """A Wayland session. With XWayland, weston shows on an X server of its own, whose
+        pointer and keyboard it passes on, and XWayland's display becomes DISPLAY; without,
+        it runs headless and DISPLAY goes."""
         runtime = os.path.join(self.work, "runtime")
         os.makedirs(runtime, mode=0o700)
         os.environ.update(XDG_RUNTIME_DIR=runtime, WAYLAND_DISPLAY="wayland-dorvane-test")
         os.environ.pop("DISPLAY", None)
-        log = os.path.join(self.art, "weston.log")
-        self.servers.append(subprocess.Popen(["weston", "--backend=headless-backend.so", "--socket=wayland-dorvane-test",
-                                              "--idle-time=0"] + (["--xwayland"] if xwayland else []),
+        if xwayland:
+            self.xvfb("-screen", "0", "1280x1024x24")
+        backend = ["x11-backend.so", "--use-pixman", "--xwayland"] if xwayland else ["headless-backend.so"]
+        self.servers.append(subprocess.Popen(["weston", "--backend=" + backend[0], *backend[1:],
+                                              "--socket=wayland-dorvane-test", "--idle-time=0"],
                                              stdout=self.log("weston.log"), stderr=subprocess.STDOUT))
+        log = os.path.join(self.art, "weston.log")
         if xwayland:
             os.environ["DISPLAY"] = wait(lambda: re.findall(r"xserver listening on display (:\d+)",
                                                             open(log).read()), "weston's XWayland")[0]
@@ -120,6 +124,8 @@ class Session:
 
     # ---- The viewer --------------------------------------------------------------------
     def launch(self, *arguments):
+        if not self.servers:
+            self.xvfb("-screen", "0", "1280x1024x24")
         for folder in (os.environ["XDG_CONFIG_HOME"], os.environ["HOME"]):
             shutil.rmtree(folder, ignore_errors=True)
             os.makedirs(folder)
@@ -236,6 +242,10 @@ class Session:
         run("xdotool", "type", "--delay", 10, path)
         time.sleep(0.2)
         self.keys("Return", window=chooser)
+        if os.path.isdir(path):  # the chooser goes into a folder; Escape leaves the typed path, then the chooser
+            time.sleep(0.5)
+            self.keys("Escape", window=chooser)
+            self.dismiss("Open", "Escape")
         wait(lambda: not self.dialogs("Open"), f"the file chooser to close after Return on {path}")
 
     def drop(self, *paths):
@@ -300,8 +310,7 @@ class Session:
         wait(lambda: self.idle() and self.still("settle"), "the picture to come to rest", 15)
 
     def turning(self, name):
-        """Three screenshots 0.3 s apart, each unlike the one before (one change alone may be
-        a repaint where a menu or dialog was)."""
+        """Three screenshots 0.3 s apart, each unlike the one before: one change may be a repaint."""
         pictures = [self.shot(name)]
         for _ in range(2):
             time.sleep(0.3)
@@ -310,8 +319,7 @@ class Session:
             raise Failure(f"expected the volume to turn ({name}); two screenshots in a row are equal")
 
     def wait_drawn(self):
-        """A volume has arrived when its cubes light part, not most, of the view (what a
-        dialog left over the view stays until the view draws again)."""
+        """A volume has come when its cubes light part, not most, of the view (a dialog's remains: most)."""
         def drawn():
             count = lit(self.in_view(self.shot("drawn"))).mean()
             return 0 < count < 0.5
@@ -342,18 +350,18 @@ class Session:
         run("xdotool", "mousemove", "--window", self.main, x + w // 2, y + 60)
 
     def drag(self, window, start, target):
-        """Press, move in small steps as a hand does, let go: both points within their windows."""
+        """Press, move in small steps, linger as a hand does, let go (the target in the main window)."""
         sx, sy = (o + p for o, p in zip(geometry(window), start))
         tx, ty = (o + p for o, p in zip(geometry(self.main), target))
         words = ["mousemove", "--sync", sx, sy, "mousedown", 1]
-        for step in range(1, 11):
-            words += ["mousemove", sx + (tx - sx) * step // 10, sy + (ty - sy) * step // 10, "sleep", 0.05]
+        path = [(sx + (tx - sx) * k // 10, sy + (ty - sy) * k // 10) for k in range(1, 11)]
+        for x, y in path + [(tx, ty + 1), (tx, ty)]:
+            words += ["mousemove", "--sync", x, y, "sleep", 0.05]
         run("xdotool", *words, "sleep", 0.2, "mouseup", 1, "sleep", 0.3)
         self.pointer_away()
 
     def find_bar(self):
-        """(window, side, orientation, parts): side top, left, right, bottom or floating; None
-        when no bar shows."""
+        """(window, side, orientation, parts), side top, left, right, bottom or floating, or None."""
         for window, _, kind in self.windows():
             if window != self.main and kind not in ("POPUP_MENU", "TOOLTIP", "DIALOG") and geometry(window)[2] > 20:
                 found = bar_parts(self.shot("floating?", window))

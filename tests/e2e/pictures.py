@@ -4,7 +4,6 @@ import subprocess
 
 import numpy as np
 
-
 def find_part(mask, before, gap=2):
     """The run of marked positions nearest below `before`, gaps of `gap` bridged: (start, end)."""
     marked = np.flatnonzero(mask[:max(before, 0)])
@@ -16,7 +15,6 @@ def find_part(mask, before, gap=2):
             break
         start = p
     return int(start), int(end)
-
 
 def bar_parts(image, exclude=None):
     """Finds the toolbar in a picture by what a person sees: the yellow question mark, the
@@ -56,7 +54,6 @@ def bar_parts(image, exclude=None):
         parts = {k: (q, p) for k, (p, q) in parts.items()}
     return ("horizontal" if horizontal else "vertical"), parts
 
-
 def rightmost_mark(image):
     """Centre of the rightmost group of marks (apart by two clear columns or more), a mark
     being a pixel unlike most of its row, edges left out: a dialog's button at its right,
@@ -71,11 +68,9 @@ def rightmost_mark(image):
     rows = np.flatnonzero(marks[:, columns[0]:columns[1] + 1].any(axis=1))
     return sum(columns) // 2, (rows[0] + rows[-1]) // 2
 
-
 def lit(image):
     """Pixels brighter than 3% grey."""
     return image.astype(int) @ [0.2126, 0.7152, 0.0722] > 0.03 * 255
-
 
 def outline(image):
     """(x, y, width, height, count) of the lit part of a picture."""
@@ -84,12 +79,10 @@ def outline(image):
         return (0, 0, 0, 0, 0)
     return (xs.min(), ys.min(), xs.max() - xs.min() + 1, ys.max() - ys.min() + 1, xs.size)
 
-
 def same_outline(a, b):
     """Every frame turns the volume, so a still picture is judged by the outline a sphere
     keeps as it turns: 3 pixels and 4% of the lit count off at most."""
     return a[4] > 0 and all(abs(p - q) <= 3 for p, q in zip(a[:4], b[:4])) and abs(a[4] - b[4]) <= a[4] / 25
-
 
 def text_width(image):
     """Width of the text in a picture of a tooltip, dark on light or light on dark."""
@@ -97,7 +90,6 @@ def text_width(image):
     text = grey < 128 if grey.mean() > 127 else grey >= 128
     columns = np.flatnonzero(text.any(axis=0))
     return int(columns[-1] - columns[0] + 1) if columns.size else 0
-
 
 def rendered_width(text):
     """Width of the text in the desktop's interface font (DejaVu Sans, 10 points), as
