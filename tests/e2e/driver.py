@@ -357,7 +357,7 @@ class Session:
         path = [(sx + (tx - sx) * k // 10, sy + (ty - sy) * k // 10) for k in range(1, 11)]
         for x, y in path + [(tx, ty + 1), (tx, ty)]:
             words += ["mousemove", "--sync", x, y, "sleep", 0.05]
-        run("xdotool", *words, "sleep", 0.2, "mouseup", 1, "sleep", 0.3)
+        run("xdotool", *words, "sleep", 0.5, "mouseup", 1, "sleep", 0.3)
         self.pointer_away()
 
     def find_bar(self):
