@@ -250,7 +250,7 @@ class Session:
     def drop(self, *paths):
         """Drags the files from GTK's own drag source onto the viewer with the real pointer."""
         done = subprocess.run([os.environ["DRAG_FILES"], self.main, "-"], input=b"\n".join(map(os.fsencode, paths)),
-                              stderr=subprocess.PIPE, timeout=20)
+                              stderr=subprocess.PIPE, timeout=60)
         if done.returncode != 0:
             raise Failure(f"expected the viewer to take the drop of {paths}; {done.stderr.decode(errors='replace')}")
 
