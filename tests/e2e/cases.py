@@ -32,11 +32,12 @@ def start(s):
         s.stop()
 
 def unreadable(s):
-    """Root reads any file it owns; a write-only kernel setting it cannot."""
+    """Root reads any file; a write-only kernel setting it cannot, reached here by a link."""
+    path = os.path.join(s.data, "secret.vol")
     if os.geteuid() == 0:
-        return "/proc/sys/vm/compact_memory"
-    path = s.volume("sphere", "secret.vol")
-    os.chmod(path, 0)
+        os.symlink("/proc/sys/vm/compact_memory", path)
+    else:
+        os.chmod(s.volume("sphere", "secret.vol"), 0)
     return path
 
 def open_files(s):
