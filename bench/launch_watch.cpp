@@ -11,11 +11,11 @@
 // no compositor, so a swap reaches the root window's pixels at once; polling every 2 ms
 // bounds the error. Peak memory is VmHWM from /proc/PID/status, half a second later.
 //
-// Usage: bench_launch RUNS [--drop FILE DROPPER] -- NAME PROGRAM [ARGS...] [-- NAME ...]
+// Usage: bench_launch RUNS [--drop LIST DROPPER] -- NAME PROGRAM [ARGS...] [-- NAME ...]
 // One untimed run of each program first warms the page cache; then the programs take
 // turns, so that a change in the machine's load falls on each alike. With --drop, once
-// the first frame is up, "DROPPER WINDOW_ID FILE" drops FILE on the window, and the peak
-// is read again once the view shows a picture of the file.
+// the first frame is up, "DROPPER WINDOW_ID LIST" drops the files LIST names (one path a
+// line) on the window, and the peak is read again once the view shows a picture of them.
 #include "sample_stats.h"
 #include "screen_probe.h"
 
@@ -250,7 +250,7 @@ int main(int argc, char** argv)
     if (!Parse(argc, argv, options)) {
         std::fprintf(
             stderr,
-            "usage: bench_launch RUNS [--drop FILE DROPPER] -- NAME PROGRAM [ARGS...] [-- NAME ...]\n");
+            "usage: bench_launch RUNS [--drop LIST DROPPER] -- NAME PROGRAM [ARGS...] [-- NAME ...]\n");
         return 2;
     }
     Display* dpy = XOpenDisplay(nullptr);

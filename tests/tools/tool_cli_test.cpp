@@ -107,7 +107,6 @@ TEST_F(ToolCli, SamplesDirectoryHoldsEveryShapeUnderItsPlainName)
     EXPECT_EQ(EntriesIn(samples), 6u);
 }
 
-// xdnd_drop refuses them before it connects to X, so none of these needs a display.
 TEST_F(ToolCli, BadArgumentsAreRefusedWithUsageWithoutWritingAnything)
 {
     const std::string out = (directory_ / "out").string();
@@ -136,15 +135,6 @@ TEST_F(ToolCli, BadArgumentsAreRefusedWithUsageWithoutWritingAnything)
         {MAKE_VOLUME_PATH, {"--bytes", "5", "--fill", "0"}},
         {MAKE_VOLUME_PATH, {"--samples"}},
         {MAKE_VOLUME_PATH, {"--samples", out, "sphere"}},
-        {XDND_DROP_PATH, {}},
-        {XDND_DROP_PATH, {"0x400001"}},
-        {XDND_DROP_PATH, {"window", "/tmp/a"}},
-        {XDND_DROP_PATH, {"0x", "/tmp/a"}},
-        {XDND_DROP_PATH, {"0", "/tmp/a"}},
-        {XDND_DROP_PATH, {"-5", "/tmp/a"}},
-        {XDND_DROP_PATH, {"12z", "/tmp/a"}},
-        {XDND_DROP_PATH, {"0x400001", "relative/path"}},
-        {XDND_DROP_PATH, {"0x400001", "/tmp/a", ""}},
     };
     for (const auto& [program, arguments] : cases) {
         SCOPED_TRACE(fs::path(program).filename().string() + " " + testing::PrintToString(arguments));

@@ -1,0 +1,311 @@
+#!/usr/bin/python3
+"""The end-to-end cases, one a function of short steps and tables; run one by name:
+cases.py NAME [SETTING]. Each starts its own X server, so cases can run side by side."""
+import os
+import sys
+import time
+import traceback
+
+import numpy as np
+
+from driver import Failure, Session, check, geometry, run, wait
+from displays import depth, no_opengl, scale, wayland
+from pictures import lit, outline, rendered_width, rightmost_mark, same_outline, text_width
+
+LIGHT = ("noise", "--density", "0.005")  # a few thousand cubes: turns quickly even on a busy machine
+
+def expect_shown(s, kept, what):
+    """Waits for the outline kept (None: nothing lit); what a dialog left goes once the view draws."""
+    seen = lambda: outline(s.in_view(s.shot("shown")))  # noqa: E731
+    wait(lambda: same_outline(kept, seen()) if kept else seen()[4] == 0, lambda: f"{what} {kept}; saw {seen()}", 15)
+
+def start(s):
+    """The caption, a black view and the toolbar at the top; the command line is not read."""
+    for arguments in [(), (s.volume("sphere"),), (s.data + "/missing.vol",)]:
+        s.step = f"start with {arguments}"
+        s.start(*arguments)
+        s.expect_caption("Dorvane")
+        check('= "dorvane", ' in run("xprop", "-id", s.main, "WM_CLASS"), 'the window class "dorvane"')
+        check(not lit(s.in_view(s.shot("start"))).any(), "the view black at start")
+        s.expect_no_message()
+        s.expect_bar("top", "horizontal")
+        s.stop()
+
+def unreadable(s):
+    """Root reads any file; a write-only kernel setting it cannot, reached here by a link."""
+    path = os.path.join(s.data, "secret.vol")
+    if os.geteuid() == 0:
+        os.symlink("/proc/sys/vm/compact_memory", path)
+    else:
+        os.chmod(s.volume("sphere", "secret.vol"), 0)
+    return path
+
+def open_files(s):
+    """File, Open through the GTK file chooser: a volume is drawn; a file it cannot read is
+    refused with a message box saying why, and the picture stays."""
+    s.start()
+    s.open_file(s.volume("sphere"))
+    sphere = s.wait_drawn()
+    s.expect_caption("Dorvane")
+    fifo = os.path.join(s.data, "pipe")
+    os.mkfifo(fifo)
+    rows = [(s.volume(None, "short.vol", "--bytes", "1000", "--fill", "1"), "ends too soon, after 1000 bytes"),
+            (s.volume(None, "one-short.vol", "--bytes", "1048575", "--fill", "1"), "after 1048575 bytes"),
+            (fifo, "it is not a regular file"),
+            (unreadable(s), "permission to read it is denied")]
+    for path, said in rows:
+        s.step = f"open {path}"
+        s.open_file(path)
+        s.expect_message(said)
+        expect_shown(s, sphere, f"the sphere kept after refusing {path}:")
+    s.step = "a folder's path: the chooser goes into it and is closed"
+    s.open_file(s.data)
+    s.expect_no_message()
+    s.step = "open a file longer than a volume: its first 1,048,576 bytes"
+    torus = s.volume("torus")
+    with open(torus, "ab") as f:
+        f.write(b"\1" * 4096)
+    s.open_file(torus)
+    check(not same_outline(sphere, s.wait_drawn()), "the torus drawn in the sphere's place")
+    s.expect_no_message()
+
+def drops(s):
+    """The last file dropped is read in and its path becomes the caption; one that cannot be
+    read is refused with a message box, and the caption and picture stay."""
+    for shape in ("sphere", "cell", "torus", "block"):
+        s.volume(shape)
+    os.mkdir(s.data + "/folder")
+    s.start()
+    pictures = {}
+    # dropped                 | caption after | the message says      | picture after
+    for names, caption, said, picture in [
+            ("missing.vol", "Dorvane", "there is no such file", "black"),
+            ("sphere.vol", "sphere.vol", None, "sphere"),
+            ("missing.vol", "sphere.vol", "there is no such file", "sphere"),
+            ("folder", "sphere.vol", "it is a folder, not a file", "sphere"),
+            ("cell.vol", "cell.vol", None, "cell"),
+            ("block.vol torus.vol sphere.vol", "sphere.vol", None, "sphere")]:
+        s.step = f"drop {names}"
+        caption = caption if caption == "Dorvane" else f"{s.data}/{caption}"
+        s.drop(*(f"{s.data}/{name}" for name in names.split()))
+        if said:
+            s.expect_message(said)
+            s.settle()
+        s.expect_caption(caption)
+        if picture in pictures or picture == "black":
+            expect_shown(s, pictures.get(picture), f"the {picture} shown after dropping {names}:")
+        else:
+            pictures[picture] = s.wait_drawn()
+        s.expect_no_message()
+
+def drop_names(s):
+    """Dropped paths with spaces, characters beyond ASCII, characters URIs escape and bytes
+    that are not UTF-8 are each read; the caption shows the path (those bytes one a character)."""
+    light = s.volume(*LIGHT[:1], None, *LIGHT[1:])
+    s.start()
+    for name in [b"a volume with spaces, gr\xc3\xbc\xc3\x9fe \xe4\xbd\x93\xe7\xa9\x8d \xf0\x9f\xa7\x8a.vol",
+                 b"percent %20 hash #1 ? it's \"quoted\" & <angled>.vol",
+                 b"folder with spaces/\xc3\xbcn\xc3\xaf/light.vol",
+                 b"not utf-8 \xff\xfe\xe9.vol"]:
+        path = os.fsencode(s.data) + b"/" + name
+        s.step = f"drop {path}"
+        os.makedirs(os.path.dirname(path), exist_ok=True)
+        with open(light, "rb") as source, open(path, "wb") as copy:
+            copy.write(source.read())
+        s.drop(os.fsdecode(path))
+        s.expect_caption(path.decode("utf-8") if b"\xff" not in path else path.decode("latin-1"))
+        s.settle()
+        s.expect_no_message()
+        check(lit(s.in_view(s.shot("after"))).sum() > 500, f"the volume drawn after dropping {path}")
+
+def play(s):
+    """File, Play turns the volume and checks the menu item; again stops both. Exit while it turns."""
+    s.start()
+    s.load(*LIGHT)
+    at_rest = s.menu_picture("f", "menu-at-rest")
+    for time_, turning in [("first", True), ("second", False)]:
+        s.step = f"File, Play, {time_} time"
+        s.menu("f", "p")
+        if turning:
+            s.turning("playing")
+        else:
+            s.settle()
+        menu = s.menu_picture("f", "menu")
+        check(np.array_equal(menu, at_rest) != turning, "a check at Play exactly while the volume turns")
+    s.step = "File, Exit while it turns"
+    s.menu("f", "p")
+    s.turning("before-exit")
+    s.exit_by_menu()
+
+def keys(s):
+    """F6, Shift+F6 and Ctrl+O are bound to nothing: no picture, caption or window changes."""
+    s.start()
+    s.load(*LIGHT)
+    caption = s.caption()
+    for key in ("F6", "shift+F6", "ctrl+o"):
+        s.step = key
+        before = s.shot("before")
+        s.keys(key)
+        time.sleep(0.5)
+        check(not s.popup() and not s.dialogs("Open"), f"no menu or file chooser after {key}")
+        check(np.array_equal(before, s.shot("after")), f"the picture unchanged by {key}")
+        check(s.caption() == caption, f'the caption "{caption}" after {key}')
+
+def about(s):
+    """Help, About: modal; Return and Escape close it; the volume turns on behind it."""
+    s.start()
+    for key in ("Return", "Escape"):
+        s.step = f"About, closed with {key}"
+        s.menu("h", "a")
+        s.wait_dialog("About Dorvane")
+        s.keys("alt+f")
+        time.sleep(0.3)
+        check(not s.popup(), "no menu over the modal About box")
+        s.dismiss("About Dorvane", key)
+    s.step = "About while playing"
+    s.load(*LIGHT)
+    s.menu("f", "p")
+    s.menu("h", "a")
+    s.shot("about-box", s.wait_dialog("About Dorvane"))
+    s.turning("behind-about")
+    s.dismiss("About Dorvane", "Return")
+    s.turning("after-about")
+
+def toolbar(s):
+    """View, Toolbar hides the toolbar, the view growing into its place, and shows it again."""
+    s.start()
+    s.expect_bar("top", "horizontal")
+    _, top, _, height = s.view()
+    for what, grown in [("hides", True), ("shows", False)]:
+        s.step = f"View, Toolbar {what} it"
+        s.menu("v", "t")
+        wait_view(s, lambda y, h: (y < top and h > height) if grown else (y, h) == (top, height))
+        s.settle()
+        check((s.find_bar() is None) == grown, f"the toolbar gone exactly while hidden; saw {s.find_bar()}")
+
+def wait_view(s, holds):
+    wait(lambda: holds(*s.view()[1::2]), lambda: f"the view's top and height to move; saw {s.view()}", 5)
+
+def about_ends(s, window, point, ending):
+    s.click(window, *point)
+    box = s.wait_dialog("About Dorvane")
+    if ending == "OK":
+        s.click(box, *rightmost_mark(s.shot("about", box)))
+    elif ending == "close box":
+        s.click_close_box(box)
+    else:
+        s.keys("Escape", window=box)
+    wait(lambda: not s.dialogs("About Dorvane"), f"{ending} to end the About box", 5)
+
+def toolbar_buttons(s):
+    """The buttons under the real pointer: hover look and tooltip; the triangle plays and
+    stops, pressed while it turns; the question mark's About box ends by OK, Escape, the close box."""
+    s.start()
+    s.load(*LIGHT)
+    _, _, _, parts = s.expect_bar("top", "horizontal")
+    for button, tip in [("triangle", "Play"), ("question", "About")]:
+        s.step = f"hover over the {button}"
+        s.point(s.main, *parts[button])
+        wait(lambda: s.highlighted(s.main, parts[button]), f"the hover look on the {button}", 3)
+        tooltip = wait(lambda: s.popup("TOOLTIP"), f'the tooltip "{tip}"', 5)
+        seen, want = text_width(s.shot("tooltip", tooltip)), rendered_width(tip)
+        check(abs(seen - want) <= 2, f'the tooltip to read "{tip}" ({want} pixels wide); its text is {seen}')
+        s.pointer_away()
+        wait(lambda: not s.popup("TOOLTIP"), "the tooltip to go with the pointer", 5)
+        wait(lambda: not s.highlighted(s.main, parts[button]), "the hover look to go with the pointer", 3)
+    s.step = "click the triangle: turning, shown pressed"
+    before = s.in_view(s.shot("before"))
+    s.click(s.main, *parts["triangle"])
+    s.turning("after-play-click")
+    wait(lambda: s.highlighted(s.main, parts["triangle"]), "the triangle shown pressed while turning", 3)
+    s.step = "click it again: still, the angle kept, released"
+    s.click(s.main, *parts["triangle"])
+    s.settle()
+    check(not np.array_equal(before, s.in_view(s.shot("stopped"))), "the angle kept where the turning stopped")
+    wait(lambda: not s.highlighted(s.main, parts["triangle"]), "the triangle released once stopped", 3)
+    for ending in ["OK", "Escape"] + (["close box"] if s.wm else []):
+        s.step = f"the question mark's About box, ended by {ending}"
+        about_ends(s, s.main, parts["question"], ending)
+    s.exit_by_menu()
+
+def toolbar_dock(s):
+    """The toolbar dragged by its gripper: into the view it floats, to a side it docks
+    there (upright left and right), back at the top it docks there again. Its buttons
+    work wherever it is; View, Toolbar hides and shows the floating bar where it was."""
+    s.start()
+    s.load(*LIGHT)
+    s.expect_bar("top", "horizontal")
+    _, top, _, height = s.view()
+    client_top = top
+    # dragged to | lands as | the view's top moved up | its height grown
+    for target, side, orientation, up, taller in [("view", "floating", "horizontal", True, True),
+                                                 ("left", "left", "vertical", True, True),
+                                                 ("right", "right", "vertical", True, True),
+                                                 ("bottom", "bottom", "horizontal", True, False),
+                                                 ("top", "top", "horizontal", False, False)]:
+        s.step = f"drag the gripper to the {target}"
+        x, y, w, h = s.view()
+        main = geometry(s.main)
+        client_top = y if target != "top" else client_top
+        at = {"view": (x + w // 2, y + h // 2), "left": (2, y + h // 2), "right": (main[2] - 3, y + h // 2),
+              "bottom": (x + w // 2, main[3] - 3), "top": (x + w // 2, client_top + 2)}[target]
+        window, _, _, parts = s.find_bar()
+        s.drag(window, parts["gripper"], at)
+        window, _, _, parts = s.expect_bar(side, orientation)
+        wait_view(s, lambda y, h: (y < top if up else y == top) and (h > height if taller else h == height))
+        about_ends(s, window, parts["question"], "Escape")
+        if side == "floating":
+            s.step = "the floating triangle plays and stops"
+            s.click(window, *parts["triangle"])
+            s.turning("floating-play")
+            s.click(window, *parts["triangle"])
+            s.settle()
+            s.step = "View, Toolbar hides the floating bar and shows it where it was"
+            where, shown = geometry(window)[:2], s.menu_picture("v", "view-menu-shown")
+            s.menu("v", "t")
+            wait(lambda: s.find_bar() is None, "View, Toolbar to hide the floating toolbar", 5)
+            check(not np.array_equal(shown, s.menu_picture("v", "view-menu-hidden")), "the check mark to follow")
+            s.menu("v", "t")
+            window = s.expect_bar("floating", "horizontal")[0]
+            check(geometry(window)[:2] == where, f"the floating toolbar back at {where}; saw {geometry(window)[:2]}")
+    s.step = "menus and the view still answer"
+    s.menu("f", "p")
+    s.turning("menu-play")
+    s.menu("f", "p")
+    s.load("sphere")
+    s.exit_by_menu()
+
+def exit_profile(s):
+    """File, Exit ends the viewer with status 0 and leaves the four files opened most
+    recently in the profile, newest first, one opened again moving to the front."""
+    s.start()
+    for name in "abacde":
+        s.open_file(s.volume("cell", f"{name}.vol"))
+    s.wait_drawn()
+    s.exit_by_menu()
+    listed = [line for line in s.profile().splitlines() if line.startswith("File")]
+    check(listed == [f"File{n}={s.data}/{name}.vol" for n, name in enumerate("edca", 1)],
+          f"the recent files e, d, c, a in the profile; saw {listed}")
+
+CASES = {"start": start, "open": open_files, "drop": drops, "drop_names": drop_names, "play": play, "keys": keys,
+         "about": about, "toolbar": toolbar, "toolbar_buttons": toolbar_buttons, "toolbar_dock": toolbar_dock,
+         "exit": exit_profile, "no_opengl": no_opengl, "scale": scale, "depth": depth, "wayland": wayland}
+
+if __name__ == "__main__":
+    session = Session(sys.argv[1])
+    began = time.monotonic()
+    try:
+        CASES[sys.argv[1]](session, *sys.argv[2:])
+        print(f"PASS in {time.monotonic() - began:.1f} s")
+    except Exception as failure:  # a driver's own error is a failure too, shown with its place
+        print(f"FAIL: {' '.join(sys.argv[1:])}, at: {session.step}\n{failure}", file=sys.stderr)
+        if not isinstance(failure, Failure):
+            traceback.print_exc()
+        log = os.path.join(session.art, "stderr.log")
+        if os.path.exists(log):
+            print("the viewer's standard error ended with:\n" + "".join(open(log, errors="replace").readlines()[-40:]),
+                  file=sys.stderr)
+        print(f"(screenshots and logs in {session.art})", file=sys.stderr)
+        sys.exit(1)
+    finally:
+        session.close()
