@@ -52,24 +52,3 @@ TEST(Routing, WindowMessagesFindTheirHandlerThroughTheChain)
     EXPECT_TRUE(TestView()->OnWndMsg(WM_PAINT, 0, 0, &result));
     EXPECT_FALSE(TestView()->OnWndMsg(WM_TIMER, 1, 0, &result));
 }
-
-TEST(RuntimeClass, RecordsNameBaseAndCreation)
-{
-    const CRuntimeClass* record = RUNTIME_CLASS(CTestDoc);
-    EXPECT_STREQ(record->m_lpszClassName, "CTestDoc");
-    EXPECT_EQ(record->m_pBaseClass, RUNTIME_CLASS(CDocument));
-    CObject* made = record->CreateObject();
-    ASSERT_NE(made, nullptr);
-    EXPECT_EQ(made->GetRuntimeClass(), record);
-    EXPECT_TRUE(made->IsKindOf(RUNTIME_CLASS(CCmdTarget)));
-    EXPECT_FALSE(made->IsKindOf(RUNTIME_CLASS(CView)));
-    EXPECT_EQ(STATIC_DOWNCAST(CDocument, made), static_cast<CDocument*>(static_cast<CTestDoc*>(made)));
-    delete made;
-    EXPECT_EQ(RUNTIME_CLASS(CWnd)->CreateObject(), nullptr);  // not made dynamically
-}
-
-TEST(Frame, CaptionComesFromTheDocumentStringAndTheDocumentsName)
-{
-    // A frame that adds the document's title to its caption.
-    EXPECT_EQ(TestFrame()->GetWindowText().str(), "Untitled - test frame");
-}

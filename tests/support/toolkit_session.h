@@ -3,6 +3,7 @@
 // of the toolkit, so its sources include the toolkit's headers as the framework's do.
 #pragma once
 
+#include "framework/test_seams.h"  // the seams come with the session that runs the program
 #include "platform/windows_types.h"
 
 #include <functional>
