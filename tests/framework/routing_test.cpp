@@ -14,9 +14,9 @@ TEST(Routing, TheFirstHandlerOnTheRoadWins)
         UINT id;
         std::vector<std::string> handled;
     } cases[] = {
-        {1, {"view 1"}},         // everyone handles it
-        {2, {"document 2"}},     // all but the view
-        {3, {"frame 3"}},        // frame and application
+        {1, {"view 1"}},         // the view and the document handle it
+        {2, {"document 2"}},     // the document and the frame
+        {3, {"frame 3"}},        // the frame and the application
         {4, {"application 4"}},  // the application alone
         {5, {}},                 // nobody
         {7, {"view 7, first entry"}},

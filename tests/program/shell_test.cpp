@@ -38,7 +38,7 @@ std::pair<std::string, std::vector<AfxTestTextFit>> RunAboutEndedBy(bool (*end)(
 {
     std::pair<std::string, std::vector<AfxTestTextFit>> seen;
     bool ended = false;
-    AfxTestCallLater(200, [&] {
+    AfxTestWhenModalDialogShows([&] {
         seen = {AfxTestModalDialogTitle(), AfxTestModalDialogTexts()};
         ended = end();
     });

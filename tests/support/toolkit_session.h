@@ -22,10 +22,10 @@ void AfxTestRunEventLoopOnce();
 void AfxTestRunEventLoop(int milliseconds);
 // Runs it until done() holds or the time is up; whether done() held.
 bool AfxTestRunEventLoopUntil(const std::function<bool()>& done, int timeoutMilliseconds);
-// Calls fn from within the event loop at its next pass, or after the delay given: inside
-// a modal dialog's loop too.
+// Calls fn from within the event loop at its next pass, or as soon as a modal dialog is
+// on the screen (from within the dialog's own loop).
 void AfxTestCallSoon(std::function<void()> fn);
-void AfxTestCallLater(int milliseconds, std::function<void()> fn);
+void AfxTestWhenModalDialogShows(std::function<void()> fn);
 
 // Calls reached with each window the toolkit delivers an event to (a size, a paint...),
 // before the window handles it, for as long as the watch lives.

@@ -54,16 +54,12 @@ struct RoundTrip {
     std::vector<unsigned char> expected;
 };
 
-// Each case writes over the file the one before left, and leaves no temporary file behind.
+// Each case writes over the file the one before left, and leaves no temporary file behind;
+// the samples case below writes the other shapes.
 TEST_F(ToolCli, WrittenFilesReadBackAsRequested)
 {
     const RoundTrip cases[] = {
-        {{"sphere"}, {}, volumes::Sphere()},
-        {{"shell"}, {}, volumes::HollowShell()},
-        {{"torus"}, {}, volumes::Torus()},
-        {{"block"}, {}, volumes::FullBlock()},
         {{"empty"}, {}, volumes::Empty()},
-        {{"cell"}, {}, volumes::SingleCellOnAxis()},
         {{"column"}, {}, volumes::AxisColumn()},
         {{"noise"}, {}, volumes::Noise(0.1, 1)},
         {{"noise"}, {"--density", "0.5", "--seed", "7"}, volumes::Noise(0.5, 7)},
