@@ -1,5 +1,5 @@
-// Long runs: many frames, loads, resizes, dialogs and controllers in a row, with the
-// program's memory measured at the start and the end.
+// Long runs: many frames, loads, resizes and controllers in a row, with the program's
+// memory measured at the start and the end.
 #include "program_session.h"
 
 #include "app/controller_dialog.h"
@@ -13,7 +13,6 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <fstream>
 #include <random>
 
@@ -124,21 +123,6 @@ TEST(LongRun, AResizeStormWhilePlaying)
     EXPECT_EQ(View()->m_clientRect.bottom, client.bottom);
 }
 
-// The turning behind the box is the end-to-end about case's to judge.
-TEST(LongRun, AboutFiftyTimesWhilePlaying)
-{
-    View()->m_voxels.Clear();
-    MainFrame()->RouteCommand(ID_FILE_PLAY);
-    int closed = 0;
-    for (int i = 0; i < 50; ++i) {
-        AfxTestWhenModalDialogShows([&] { closed += AfxTestPressInModalDialog("OK") ? 1 : 0; });
-        MainFrame()->RouteCommand(ID_APP_ABOUT);
-    }
-    MainFrame()->RouteCommand(ID_FILE_PLAY);
-    EXPECT_EQ(closed, 50);
-    EXPECT_TRUE(TakeMessages().empty());
-}
-
 TEST(LongRun, ControlAHundredTimes)
 {
     MainFrame()->RouteCommand(ID_CONTROL);
@@ -160,24 +144,4 @@ TEST(LongRun, ControlAHundredTimes)
     // The desktop toolkit keeps some 9 KiB of its own for each dialog it has made; the
     // program's objects all go (the leak checker of the sanitizer build says so).
     ExpectGrowthBelow(start, end, 16384);
-}
-
-// Eight full layers make a frame many ticks long, so ticks wait behind each one.
-TEST(LongRun, PlayTakesEffectWithinOneLongFrame)
-{
-    View()->m_voxels.Clear();
-    std::fill_n(View()->m_voxels.cells.begin(), 8 * VoxelGrid::kLayerStride, 1);
-    const float start = Angle();
-    MainFrame()->RouteCommand(ID_FILE_PLAY);
-    ASSERT_TRUE(AfxTestRunEventLoopUntil([start] { return Angle() > start; }, 60000));
-    float whenStopped = 0.0f;
-    AfxTestCallSoon([&] {
-        MainFrame()->RouteCommand(ID_FILE_PLAY);
-        whenStopped = Angle();
-    });
-    ASSERT_TRUE(AfxTestRunEventLoopUntil([] { return View()->m_bPlaying == FALSE; }, 60000));
-    Pump(100);
-    // At most the one tick that was already waiting.
-    EXPECT_LE(Angle() - whenStopped, 3.0f);
-    View()->m_voxels.Clear();
 }

@@ -107,11 +107,6 @@ bool AfxTestRunEventLoopUntil(const std::function<bool()>& done, int timeoutMill
     return done();
 }
 
-void AfxTestCallSoon(std::function<void()> fn)
-{
-    wxTheApp->CallAfter(std::move(fn));
-}
-
 void AfxTestWhenModalDialogShows(std::function<void()> fn)
 {
     CallLater(5, [fn = std::move(fn)]() mutable {

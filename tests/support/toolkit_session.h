@@ -22,9 +22,8 @@ void AfxTestRunEventLoopOnce();
 void AfxTestRunEventLoop(int milliseconds);
 // Runs it until done() holds or the time is up; whether done() held.
 bool AfxTestRunEventLoopUntil(const std::function<bool()>& done, int timeoutMilliseconds);
-// Calls fn from within the event loop at its next pass, or as soon as a modal dialog is
-// on the screen (from within the dialog's own loop).
-void AfxTestCallSoon(std::function<void()> fn);
+// Calls fn from within the event loop as soon as a modal dialog is on the screen (from
+// within the dialog's own loop).
 void AfxTestWhenModalDialogShows(std::function<void()> fn);
 
 // Calls reached with each window the toolkit delivers an event to (a size, a paint...),
