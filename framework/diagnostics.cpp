@@ -1,4 +1,5 @@
 #include "diagnostics.h"
+#include "test_seams.h"
 
 #include <cstdarg>
 #include <cstdio>

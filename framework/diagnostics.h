@@ -1,14 +1,8 @@
 // Diagnostics: trace output and assertions, in debug builds only.
 #pragma once
 
-#include <string>
-
 void AfxTrace(const char* format, ...) __attribute__((format(printf, 1, 2)));
 void AfxAssertFailed(const char* expression, const char* file, int line);
-
-// Where trace lines go: standard error unless a test collects them.
-using AfxTraceSink = void (*)(const std::string& line);
-void AfxSetTraceSink(AfxTraceSink sink);
 
 #ifdef _DEBUG
 #define TRACE(...) AfxTrace(__VA_ARGS__)

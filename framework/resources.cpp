@@ -1,4 +1,5 @@
 #include "resources.h"
+#include "test_seams.h"
 
 namespace {
 
@@ -15,10 +16,15 @@ const std::map<UINT, std::string>& FrameworkStrings()
 
 }  // namespace
 
-AfxResourceModule& AfxResources()
+AfxResourceModule& AfxOverrideResources()
 {
     static AfxResourceModule module = AfxProgramResources();
     return module;
+}
+
+const AfxResourceModule& AfxResources()
+{
+    return AfxOverrideResources();
 }
 
 std::string AfxLoadString(UINT nID)

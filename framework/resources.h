@@ -101,9 +101,8 @@ struct AfxResourceModule {
 // Defined by the program: its own resource set.
 const AfxResourceModule& AfxProgramResources();
 
-// The set in force: a copy of the program's, which tests may change (a bitmap taken
-// away, say) to try what the framework does without it.
-AfxResourceModule& AfxResources();
+// The set in force: a copy of the program's.
+const AfxResourceModule& AfxResources();
 
 // A string by id, from the program's table or the framework's standard ones; empty when
 // there is none.

@@ -46,11 +46,6 @@ int AfxWaitCursorLevel()
     return g_level;
 }
 
-bool AfxWaitCursorShown()
-{
-    return g_shown;
-}
-
 void AfxRestoreWaitCursor(int level)
 {
     while (g_level > level)

@@ -15,5 +15,3 @@ int AfxWaitCursorLevel();
 void AfxRestoreWaitCursor(int level);
 // Puts the cursor up when a wait is outstanding and has lasted long enough to be seen.
 void AfxShowWaitCursorIfDue();
-// Whether the wait cursor is on the screen now.
-bool AfxWaitCursorShown();

@@ -2,6 +2,7 @@
 
 #include "doc_template.h"
 #include "resources.h"
+#include "test_seams.h"
 #include "wnd.h"
 
 #include "platform/native_window.h"
@@ -17,7 +18,7 @@ END_MESSAGE_MAP()
 
 namespace {
 CWinApp* g_app = nullptr;
-CWinApp::FileChooser g_fileChooser = nullptr;
+AfxFileChooser g_fileChooser = nullptr;
 }  // namespace
 
 CWinApp* AfxGetApp()
@@ -104,7 +105,7 @@ void CWinApp::OnFileOpen()
         m_pDocTemplate->OpenDocumentFile(fileName);
 }
 
-void CWinApp::SetFileChooser(FileChooser chooser)
+void AfxSetFileChooser(AfxFileChooser chooser)
 {
     g_fileChooser = chooser;
 }

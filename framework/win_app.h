@@ -42,11 +42,6 @@ public:
     void OnFileOpen();
     void OnAppExit();
 
-    // Test seam: the path File Open uses instead of asking with the file chooser; an
-    // empty one stands for the user cancelling.
-    using FileChooser = CString (*)();
-    static void SetFileChooser(FileChooser chooser);
-
 protected:
     // Asks for a file to open with the desktop's file chooser; FALSE when cancelled.
     BOOL DoPromptFileName(CString& fileName);

@@ -215,8 +215,3 @@ BOOL CWnd::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult
         *pResult = msg.lResult;
     return TRUE;
 }
-
-std::size_t AfxAttachedWindowCount()
-{
-    return PermanentMap().size();
-}

@@ -92,18 +92,11 @@ protected:
     DECLARE_MESSAGE_MAP()
 };
 
-// How many window objects have a window now; a diagnostic for tests of long runs.
-std::size_t AfxAttachedWindowCount();
-
 // The application's main window, and the window that owns its message boxes.
 CWnd* AfxGetMainWnd();
 
 // Shows a message box with the application's title as caption.
 int AfxMessageBox(LPCSTR lpszText, UINT nType = MB_OK);
-
-// Test seam: message boxes go to the hook instead of the screen; it returns the answer.
-using AfxMessageBoxHook = int (*)(const char* text, const char* caption, UINT type);
-void AfxSetMessageBoxHook(AfxMessageBoxHook hook);
 
 // The toolkit id of a dialog control: OK and Cancel take the toolkit's own, so that
 // Enter, Escape and the close box work as the desktop expects.

@@ -3,6 +3,7 @@
 #include "wnd.h"
 
 #include "frame_wnd.h"
+#include "test_seams.h"
 #include "win_app.h"
 
 #include "platform/drop_files.h"

@@ -1,7 +1,8 @@
 #include "message_queue.h"
 
-#include "call_journal.h"
 #include "drop_files.h"
+
+#include "framework/test_seams.h"
 
 #include <wx/app.h>
 #include <wx/timer.h>
@@ -103,12 +104,6 @@ BOOL PeekMessage(MSG* pMsg, HWND hWnd, UINT wMsgFilterMin, UINT wMsgFilterMax, U
     return FALSE;
 }
 
-void DispatchPendingMessages()
-{
-    for (std::size_t n = g_queue.size(); n > 0 && !g_queue.empty(); --n)
-        DispatchOne();
-}
-
 void DiscardWindowMessages(HWND hWnd)
 {
     for (auto it = g_queue.begin(); it != g_queue.end();) {
@@ -125,7 +120,7 @@ void DiscardWindowMessages(HWND hWnd)
 
 std::uintptr_t SetTimer(HWND hWnd, std::uintptr_t nIDEvent, UINT uElapse)
 {
-    JournalRecord("SetTimer " + std::to_string(nIDEvent));
+    AfxNoteBindingCall("SetTimer " + std::to_string(nIDEvent));
     auto& timer = g_timers[{hWnd, nIDEvent}];
     timer = std::make_unique<PostingTimer>(hWnd, nIDEvent);
     timer->Start(static_cast<int>(uElapse));
@@ -134,6 +129,6 @@ std::uintptr_t SetTimer(HWND hWnd, std::uintptr_t nIDEvent, UINT uElapse)
 
 BOOL KillTimer(HWND hWnd, std::uintptr_t uIDEvent)
 {
-    JournalRecord("KillTimer " + std::to_string(uIDEvent));
+    AfxNoteBindingCall("KillTimer " + std::to_string(uIDEvent));
     return g_timers.erase({hWnd, uIDEvent}) > 0 ? TRUE : FALSE;
 }

@@ -11,8 +11,6 @@ void SetMessageDispatcher(MessageDispatcher dispatcher);
 BOOL PostMessage(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam);
 BOOL PeekMessage(MSG* pMsg, HWND hWnd, UINT wMsgFilterMin, UINT wMsgFilterMax, UINT wRemoveMsg);
 
-// Dispatches every message waiting now, as the event loop would; for tests and modal waits.
-void DispatchPendingMessages();
 // Forgets every waiting message and every timer of a window that is going away.
 void DiscardWindowMessages(HWND hWnd);
 

@@ -1,7 +1,8 @@
 #include "opengl_binding.h"
 
-#include "call_journal.h"
 #include "native_window.h"
+
+#include "framework/test_seams.h"
 
 #include <wx/glcanvas.h>
 #include <wx/utils.h>
@@ -26,6 +27,7 @@ struct HGLRC__ {
 namespace {
 
 PixelFormatSeam g_seam;
+BindingCallWatch g_watch = nullptr;
 std::map<HWND, int> g_windowFormats;
 HDC g_currentDC = nullptr;
 HGLRC g_currentContext = nullptr;
@@ -257,9 +259,20 @@ void SetPixelFormatSeam(const PixelFormatSeam& seam)
     g_seam = seam;
 }
 
+void SetBindingCallWatch(BindingCallWatch watch)
+{
+    g_watch = watch;
+}
+
+void AfxNoteBindingCall(const std::string& call)
+{
+    if (g_watch != nullptr)
+        g_watch(call);
+}
+
 int ChoosePixelFormat(HDC hdc, const PIXELFORMATDESCRIPTOR* ppfd)
 {
-    JournalRecord("ChoosePixelFormat");
+    AfxNoteBindingCall("ChoosePixelFormat");
     const Window window = XWindowOf(hdc);
     if (g_seam.failChoose || ppfd == nullptr || window == 0)
         return 0;
@@ -280,7 +293,7 @@ int ChoosePixelFormat(HDC hdc, const PIXELFORMATDESCRIPTOR* ppfd)
 
 BOOL SetPixelFormat(HDC hdc, int format, const PIXELFORMATDESCRIPTOR*)
 {
-    JournalRecord("SetPixelFormat");
+    AfxNoteBindingCall("SetPixelFormat");
     const Window window = XWindowOf(hdc);
     if (g_seam.failSet || window == 0)
         return FALSE;
@@ -326,7 +339,7 @@ void ForgetWindowSurface(HWND hWnd)
 // ---- Rendering contexts and buffers -----------------------------------------------------
 HGLRC wglCreateContext(HDC hdc)
 {
-    JournalRecord("wglCreateContext");
+    AfxNoteBindingCall("wglCreateContext");
     const int format = GetPixelFormat(hdc);
     const ConfigList list;
     if (!list.Has(format))
@@ -342,7 +355,7 @@ HGLRC wglCreateContext(HDC hdc)
 
 BOOL wglMakeCurrent(HDC hdc, HGLRC hglrc)
 {
-    JournalRecord(hglrc != nullptr ? "wglMakeCurrent context" : "wglMakeCurrent none");
+    AfxNoteBindingCall(hglrc != nullptr ? "wglMakeCurrent context" : "wglMakeCurrent none");
     Display* dpy = XDisplay();
     if (dpy == nullptr)
         return FALSE;
@@ -378,7 +391,7 @@ HDC wglGetCurrentDC()
 
 BOOL wglDeleteContext(HGLRC hglrc)
 {
-    JournalRecord("wglDeleteContext");
+    AfxNoteBindingCall("wglDeleteContext");
     if (hglrc == nullptr)
         return FALSE;
     if (hglrc == g_currentContext)

@@ -68,12 +68,3 @@ BOOL SwapBuffers(HDC hdc);
 
 // Forgets the pixel format of a window that is going away.
 void ForgetWindowSurface(HWND hWnd);
-
-// Test seam: provoke the failures a display without a fitting format would give, or make
-// every format describe itself as the given descriptor (a palette-based display, say).
-struct PixelFormatSeam {
-    bool failChoose = false;
-    bool failSet = false;
-    const PIXELFORMATDESCRIPTOR* describeAs = nullptr;
-};
-void SetPixelFormatSeam(const PixelFormatSeam& seam);

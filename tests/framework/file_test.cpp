@@ -1,24 +1,17 @@
-// Files and archives: what opens, what is refused and why, and the end of the data.
+// Files and archives: large reads, small takes and the end of the data; the wait cursor.
 #include "framework_session.h"
 
 #include "framework/archive.h"
 #include "framework/wait_cursor.h"
+#include "tests/support/toolkit_inspect.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <chrono>
-#include <fstream>
-#include <sys/stat.h>
 #include <thread>
-#include <unistd.h>
 
 namespace {
-
-std::string Write(const std::string& name, std::size_t size)
-{
-    return WriteTestFile(name, std::vector<unsigned char>(size, 'x'));
-}
 
 // Each byte unlike its neighbours, so that a piece read twice, skipped or shifted shows.
 std::vector<unsigned char> Numbered(std::size_t size)
@@ -32,59 +25,6 @@ std::vector<unsigned char> Numbered(std::size_t size)
 constexpr std::size_t kPiece = 512 * 1024;  // the most a file read asks the system for at once
 
 }  // namespace
-
-TEST(File, OpensRegularFilesOnlyAndSaysWhyNot)
-{
-    const std::string folder = TestFolder();
-    const std::string fifo = folder + "/fifo";
-    ::mkfifo(fifo.c_str(), 0600);
-    const std::string loop = folder + "/loop";
-    ::symlink(loop.c_str(), loop.c_str());
-    const std::string link = folder + "/link";
-    ::symlink(Write("target", 3).c_str(), link.c_str());
-    const struct {
-        std::string path;
-        bool opens;
-        CFileException::Cause cause;
-    } cases[] = {
-        {Write("plain", 3), true, CFileException::none},
-        {link, true, CFileException::none},
-        {folder + "/missing", false, CFileException::fileNotFound},
-        {folder + "/missing/below", false, CFileException::fileNotFound},
-        {folder, false, CFileException::isADirectory},
-        {fifo, false, CFileException::notARegularFile},
-        {"/dev/null", false, CFileException::notARegularFile},
-        {loop, false, CFileException::badPath},
-        {folder + "/" + std::string(5000, 'n'), false, CFileException::badPath},
-    };
-    for (const auto& c : cases) {
-        CFile file;
-        CFileException error;
-        EXPECT_EQ(file.Open(c.path.c_str(), CFile::modeRead, &error) != FALSE, c.opens) << c.path;
-        EXPECT_EQ(error.m_cause, c.cause) << c.path;
-        if (!c.opens) {
-            EXPECT_NE(error.GetErrorMessage().str().find(c.path), std::string::npos);
-        }
-    }
-}
-
-TEST(WaitCursor, OneCountForEveryoneAndAnEndTooManyIsHarmless)
-{
-    ASSERT_EQ(AfxWaitCursorLevel(), 0);
-    AfxEndWaitCursor();
-    EXPECT_EQ(AfxWaitCursorLevel(), 0);
-    AfxBeginWaitCursor();
-    AfxGetApp()->BeginWaitCursor();
-    EXPECT_EQ(AfxWaitCursorLevel(), 2);
-    AfxRestoreWaitCursor(1);
-    EXPECT_EQ(AfxWaitCursorLevel(), 1);
-    AfxGetApp()->EndWaitCursor();
-    AfxGetApp()->EndWaitCursor();
-    EXPECT_EQ(AfxWaitCursorLevel(), 0);
-    AfxBeginWaitCursor();
-    EXPECT_EQ(AfxWaitCursorLevel(), 1);
-    AfxEndWaitCursor();
-}
 
 TEST(File, LargeReadsComeWholeAcrossThePiecesTheyAreMadeIn)
 {
@@ -169,36 +109,41 @@ TEST(Archive, LargeAndSmallTakesGetTheBytesInOrderAndCountToTheEnd)
     }
 }
 
-TEST(WaitCursor, GoesUpOnlyOnceAWaitHasLastedLongEnoughToBeSeen)
+// One count for everyone, an end too many is harmless, and the cursor goes up only once a
+// wait has lasted long enough to be seen, when a file read asks.
+TEST(WaitCursor, OneCountAndTheCursorOnlyForWaitsLongEnoughToBeSeen)
 {
-    using namespace std::chrono;
-    const std::string path = Write("some", 1000);
+    const std::string path = WriteTestFile("some", std::vector<unsigned char>(1000));
     const auto readFile = [&] {
         CFile file;
         char bytes[1000];
         ASSERT_TRUE(file.Open(path.c_str(), CFile::modeRead));
         file.Read(bytes, sizeof bytes);
     };
+    ASSERT_EQ(AfxWaitCursorLevel(), 0);
+    AfxEndWaitCursor();
+    EXPECT_EQ(AfxWaitCursorLevel(), 0);
+    AfxBeginWaitCursor();
+    AfxGetApp()->BeginWaitCursor();
+    EXPECT_EQ(AfxWaitCursorLevel(), 2);
+    readFile();
+    EXPECT_FALSE(AfxTestBusyCursorShown()) << "a wait over at once never reaches the screen";
+    AfxRestoreWaitCursor(1);
+    EXPECT_EQ(AfxWaitCursorLevel(), 1);
+    AfxGetApp()->EndWaitCursor();
+    AfxGetApp()->EndWaitCursor();
+    EXPECT_EQ(AfxWaitCursorLevel(), 0);
 
-    const auto begun = steady_clock::now();
     AfxBeginWaitCursor();
+    std::this_thread::sleep_for(std::chrono::milliseconds(150));
+    EXPECT_FALSE(AfxTestBusyCursorShown()) << "only a file read asks";
     readFile();
-    if (steady_clock::now() - begun < milliseconds(50)) {
-        EXPECT_FALSE(AfxWaitCursorShown()) << "a wait over at once never reaches the screen";
-    }
-    AfxEndWaitCursor();
-    EXPECT_FALSE(AfxWaitCursorShown());
-
-    AfxBeginWaitCursor();
-    std::this_thread::sleep_for(milliseconds(250));
-    EXPECT_FALSE(AfxWaitCursorShown()) << "only a file read asks";
-    readFile();
-    EXPECT_TRUE(AfxWaitCursorShown());
+    EXPECT_TRUE(AfxTestBusyCursorShown());
     AfxBeginWaitCursor();
     AfxEndWaitCursor();
-    EXPECT_TRUE(AfxWaitCursorShown()) << "an inner wait's end leaves the outer one's cursor";
+    EXPECT_TRUE(AfxTestBusyCursorShown()) << "an inner wait's end leaves the outer one's cursor";
     AfxEndWaitCursor();
-    EXPECT_FALSE(AfxWaitCursorShown());
+    EXPECT_FALSE(AfxTestBusyCursorShown());
     readFile();
-    EXPECT_FALSE(AfxWaitCursorShown()) << "no wait outstanding";
+    EXPECT_FALSE(AfxTestBusyCursorShown()) << "no wait outstanding";
 }

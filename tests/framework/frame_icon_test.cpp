@@ -4,6 +4,7 @@
 #include "art/embedded_art.h"
 #include "framework/frame_wnd.h"
 #include "framework/resources.h"
+#include "framework/test_seams.h"
 #include "tests/support/toolkit_inspect.h"
 
 #include <gtest/gtest.h>
@@ -33,7 +34,7 @@ TEST(FrameIcon, TheWindowTakesEveryImageItCanReadAndLeavesOutTheRest)
         {"no bytes at all", {{nullptr, 0}, good16}, {{16, 16}}},
         {"only broken ones", {{kNotAPicture, sizeof kNotAPicture}}, {}},
     };
-    AfxResourceModule& resources = AfxResources();
+    AfxResourceModule& resources = AfxOverrideResources();
     const auto saved = resources.iconSets;
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);

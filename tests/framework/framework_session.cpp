@@ -57,15 +57,10 @@ void CTestView::OnSevenAgain()
 
 IMPLEMENT_DYNCREATE(CTestFrame, CFrameWnd)
 BEGIN_MESSAGE_MAP(CTestFrame, CFrameWnd)
-    ON_COMMAND(1, OnOne)
     ON_COMMAND(2, OnTwo)
     ON_COMMAND(3, OnThree)
     ON_UPDATE_COMMAND_UI(6, OnUpdateSix)
 END_MESSAGE_MAP()
-void CTestFrame::OnOne()
-{
-    g_handled.push_back("frame 1");
-}
 void CTestFrame::OnTwo()
 {
     g_handled.push_back("frame 2");
@@ -81,19 +76,9 @@ void CTestFrame::OnUpdateSix(CCmdUI* pCmdUI)
 }
 
 BEGIN_MESSAGE_MAP(CTestApp, CWinApp)
-    ON_COMMAND(1, OnOne)
-    ON_COMMAND(2, OnTwo)
     ON_COMMAND(3, OnThree)
     ON_COMMAND(4, OnFour)
 END_MESSAGE_MAP()
-void CTestApp::OnOne()
-{
-    g_handled.push_back("application 1");
-}
-void CTestApp::OnTwo()
-{
-    g_handled.push_back("application 2");
-}
 void CTestApp::OnThree()
 {
     g_handled.push_back("application 3");

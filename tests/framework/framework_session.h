@@ -36,7 +36,6 @@ protected:
 class CTestFrame : public CFrameWnd {
     DECLARE_DYNCREATE(CTestFrame)
 protected:
-    void OnOne();
     void OnTwo();
     void OnThree();
     void OnUpdateSix(CCmdUI* pCmdUI);
@@ -48,8 +47,6 @@ public:
     BOOL InitInstance() override;
 
 protected:
-    void OnOne();
-    void OnTwo();
     void OnThree();
     void OnFour();
     DECLARE_MESSAGE_MAP()

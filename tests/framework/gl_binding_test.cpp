@@ -38,7 +38,6 @@ protected:
     }
     void TearDown() override
     {
-        SetPixelFormatSeam(PixelFormatSeam());
         wglMakeCurrent(nullptr, nullptr);
         delete dc;
         surface->DestroyWindow();
@@ -83,6 +82,7 @@ TEST_F(GLBinding, AWindowsFormatIsSetOnce)
     const PIXELFORMATDESCRIPTOR wanted = Wanted(kWindowFlags);
     const int format = ChoosePixelFormat(dc->GetSafeHdc(), &wanted);
     EXPECT_EQ(GetPixelFormat(dc->GetSafeHdc()), 0);
+    EXPECT_EQ(wglCreateContext(dc->GetSafeHdc()), nullptr);  // no format, no context
     EXPECT_TRUE(SetPixelFormat(dc->GetSafeHdc(), format, &wanted));
     EXPECT_EQ(GetPixelFormat(dc->GetSafeHdc()), format);
     EXPECT_TRUE(SetPixelFormat(dc->GetSafeHdc(), format, &wanted));
@@ -91,19 +91,6 @@ TEST_F(GLBinding, AWindowsFormatIsSetOnce)
     // A second device context on the same window sees the same format.
     CClientDC another(surface);
     EXPECT_EQ(GetPixelFormat(another.GetSafeHdc()), format);
-}
-
-TEST_F(GLBinding, TheSeamMakesChoosingOrSettingFail)
-{
-    const PIXELFORMATDESCRIPTOR wanted = Wanted(kWindowFlags);
-    SetPixelFormatSeam({true, false, nullptr});
-    EXPECT_EQ(ChoosePixelFormat(dc->GetSafeHdc(), &wanted), 0);
-    SetPixelFormatSeam({false, true, nullptr});
-    const int format = ChoosePixelFormat(dc->GetSafeHdc(), &wanted);
-    EXPECT_GT(format, 0);
-    EXPECT_FALSE(SetPixelFormat(dc->GetSafeHdc(), format, &wanted));
-    EXPECT_EQ(GetPixelFormat(dc->GetSafeHdc()), 0);
-    EXPECT_EQ(wglCreateContext(dc->GetSafeHdc()), nullptr);  // no format, no context
 }
 
 TEST_F(GLBinding, AContextIsMadeCurrentDrawsAndSwaps)

@@ -7,7 +7,7 @@
 #include "view/scene_constants.h"
 
 #include "framework/resources.h"
-#include "platform/call_journal.h"
+#include "framework/test_seams.h"
 #include "platform/drop_files.h"
 #include "platform/message_queue.h"
 #include "platform/opengl_binding.h"
@@ -17,7 +17,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <fstream>
 
 namespace {
 
@@ -40,6 +39,24 @@ int Collect(const char* text, const char* caption, UINT)
 void CollectTrace(const std::string& line)
 {
     g_trace.push_back(line);
+}
+
+// The binding's calls from when the watch is put on until they are taken.
+std::vector<std::string> g_calls;
+void Journal(const std::string& call)
+{
+    g_calls.push_back(call);
+}
+void JournalEnable(bool on)
+{
+    g_calls.clear();
+    SetBindingCallWatch(on ? &Journal : nullptr);
+}
+std::vector<std::string> JournalTake()
+{
+    std::vector<std::string> calls;
+    calls.swap(g_calls);
+    return calls;
 }
 
 void CloseProgramWindow()
@@ -68,7 +85,7 @@ protected:
         SetPixelFormatSeam(PixelFormatSeam());
         JournalEnable(false);
         CloseProgramWindow();
-        AfxResources() = AfxProgramResources();
+        AfxOverrideResources() = AfxProgramResources();
     }
     // Start-up's New, as the program makes it: document, frame, view, initial update.
     void StartAgain()
@@ -87,19 +104,6 @@ TEST_F(Lifecycle, NoFrameIsDrawnBeforeTheWindowIsOnTheScreen)
     // first frame shown is drawn at angle 0.
     EXPECT_EQ(g_angleWhenShown, 0.0f);
     EXPECT_TRUE(g_framesDrawn);
-}
-
-TEST_F(Lifecycle, StartsWithAnEmptyVolumeUnderTheProgramsName)
-{
-    StartAgain();
-    ASSERT_NE(MainFrame(), nullptr);
-    EXPECT_TRUE(MainFrame()->IsWindowVisible());
-    EXPECT_EQ(MainFrame()->GetWindowText().str(), "Dorvane");
-    const VoxelGrid& document = View()->GetDocument()->m_voxels;
-    EXPECT_TRUE(std::all_of(document.cells.begin(), document.cells.end(), [](BYTE c) { return c == 0; }));
-    EXPECT_EQ(View()->m_voxels.cells, document.cells);
-    EXPECT_NE(wglGetCurrentContext(), nullptr);
-    EXPECT_TRUE(g_shown.empty());
 }
 
 TEST_F(Lifecycle, WithoutAPixelFormatTheProgramRunsOnAndDrawsNothing)
@@ -183,7 +187,7 @@ TEST_F(Lifecycle, WithoutItsToolbarPictureNoFrameIsShown)
     } cases[] = {{"missing", AfxBytes{}}, {"unreadable", AfxBytes{notABitmap, sizeof notABitmap}}};
     for (const auto& c : cases) {
         SetUp();
-        AfxResources().bitmaps[IDR_MAINFRAME] = c.bitmap;
+        AfxOverrideResources().bitmaps[IDR_MAINFRAME] = c.bitmap;
         StartAgain();
         EXPECT_EQ(AfxGetMainWnd(), nullptr) << c.what;
         EXPECT_EQ(g_shown, (std::vector<Shown>{{"Failed to create empty document.", "Dorvane"}})) << c.what;
@@ -196,28 +200,6 @@ TEST_F(Lifecycle, WithoutItsToolbarPictureNoFrameIsShown)
         EXPECT_FALSE(AfxGetApp()->InitInstance()) << c.what;
         TearDown();
     }
-}
-
-TEST_F(Lifecycle, ExitKeepsTheFilesOpenedMostRecently)
-{
-    StartAgain();
-    std::vector<std::string> paths;
-    for (int i = 0; i < 6; ++i) {
-        paths.push_back(
-            WriteTestFile("volume " + std::to_string(i), std::vector<unsigned char>(VoxelGrid::kCells)));
-        OpenThroughFileOpen(paths.back());
-    }
-    // File, Exit closes the main window; the toolkit's loop then ends and the
-    // application's exit runs, as it does for the program.
-    MainFrame()->RouteCommand(ID_APP_EXIT);
-    Pump(100);
-    ASSERT_EQ(AfxGetMainWnd(), nullptr);
-    AfxGetApp()->ExitInstance();
-    std::ifstream profile(TestFolder() + "/Dorvane/Dorvane.conf");
-    const std::string text((std::istreambuf_iterator<char>(profile)), std::istreambuf_iterator<char>());
-    EXPECT_EQ(text, "[Recent File List]\nFile1=" + paths[5] + "\nFile2=" + paths[4] + "\nFile3=" + paths[3] +
-                        "\nFile4=" + paths[2] + "\n");
-    EXPECT_TRUE(g_shown.empty());
 }
 
 bool StartTestProgram()

@@ -2,12 +2,12 @@
 // and a file dropped on the view. Good files and bad ones.
 #include "program_session.h"
 
-#include "framework/archive.h"
 #include "framework/wait_cursor.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -48,39 +48,6 @@ protected:
 
 }  // namespace
 
-TEST_F(Loading, FileOpenDecodesByTheRule)
-{
-    const struct {
-        const char* name;
-        std::vector<unsigned char> bytes;
-    } cases[] = {
-        {"zeros", Bytes(kVolume, 0)},
-        {"bytes 2", Bytes(kVolume, 0x02)},
-        {"bytes 0x80", Bytes(kVolume, 0x80)},
-        {"longer, extra bytes ignored",
-         [] {
-             auto b = Bytes(kVolume + 4096, 0);
-             std::fill(b.begin() + kVolume, b.end(), 0xFF);
-             return b;
-         }()},
-        {"text",
-         [] {
-             std::vector<unsigned char> b(kVolume);
-             for (std::size_t i = 0; i < b.size(); ++i)
-                 b[i] = i % 7 == 0 ? '\0' : 'a' + i % 26;
-             return b;
-         }()},
-    };
-    for (const auto& c : cases) {
-        OpenThroughFileOpen(WriteTestFile("case", c.bytes));
-        EXPECT_TRUE(TakeMessages().empty()) << c.name;
-        EXPECT_TRUE(Same(Document()->m_voxels, Decoded(c.bytes))) << c.name;
-        EXPECT_TRUE(Same(View()->m_voxels, Document()->m_voxels)) << c.name;
-        EXPECT_EQ(Caption(), "Dorvane") << c.name;
-        EXPECT_EQ(AfxWaitCursorLevel(), 0) << c.name;
-    }
-}
-
 TEST_F(Loading, SingleCellsLandWhereTheirOffsetsSay)
 {
     constexpr std::size_t kRow = VoxelGrid::kRowStride, kLayer = VoxelGrid::kLayerStride;
@@ -103,9 +70,16 @@ TEST_F(Loading, SingleCellsLandWhereTheirOffsetsSay)
 TEST_F(Loading, BadPathsAreRefusedInWordsOnBothRoads)
 {
     const std::string folder = TestFolder();
-    const std::string fifo = folder + "/pipe";
+    const std::string fifo = folder + "/pipe", fed = folder + "/pipe with a writer";
     ::unlink(fifo.c_str());
+    ::unlink(fed.c_str());
     ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    ASSERT_EQ(::mkfifo(fed.c_str(), 0600), 0);
+    // Held open and fed a byte: opening it does not wait, but reading a volume would.
+    const int writer = ::open(fed.c_str(), O_RDWR);
+    ASSERT_EQ(::write(writer, "x", 1), 1);
+    const std::string loop = folder + "/loop";
+    ::symlink(loop.c_str(), loop.c_str());
     const std::string subfolder = folder + "/a folder";
     ::mkdir(subfolder.c_str(), 0700);
     const std::string secret = WriteTestFile("secret", Bytes(kVolume, 0));
@@ -118,8 +92,10 @@ TEST_F(Loading, BadPathsAreRefusedInWordsOnBothRoads)
         {folder + "/nothing here", "there is no such file"},
         {subfolder, "it is a folder, not a file"},
         {fifo, notRegular},
+        {fed, notRegular},
         {"/dev/zero", notRegular},
         {folder + "/" + std::string(5000, 'x'), "the path is too long or loops"},
+        {loop, "the path is too long or loops"},
         {secret, "permission to read it is denied"},
     };
     for (const auto& c : cases) {
@@ -141,6 +117,7 @@ TEST_F(Loading, BadPathsAreRefusedInWordsOnBothRoads)
         EXPECT_EQ(Caption(), "Dorvane") << c.reason;
         EXPECT_EQ(AfxWaitCursorLevel(), 0) << c.reason << ": the busy cursor must end";
     }
+    ::close(writer);
 }
 
 TEST_F(Loading, ADropLoadsTheLastFileIntoTheViewOnly)
@@ -214,18 +191,4 @@ TEST_F(Loading, FilesOfEveryLengthAndEndingAboutThePiecesTheyAreReadIn)
         EXPECT_EQ(Caption(), path) << size;
         EXPECT_EQ(AfxWaitCursorLevel(), 0) << size;
     }
-}
-
-TEST_F(Loading, AStoringArchiveWritesNothingAndWaitsForNothing)
-{
-    const std::string path = WriteTestFile("untouched", Bytes(10, 7));
-    CFile file;
-    ASSERT_TRUE(file.Open(path.c_str(), CFile::modeRead));
-    CArchive store(&file, CArchive::store);
-    Document()->Serialize(store);
-    EXPECT_EQ(AfxWaitCursorLevel(), 0);
-    struct stat status;
-    ::stat(path.c_str(), &status);
-    EXPECT_EQ(status.st_size, 10);
-    EXPECT_TRUE(Same(Document()->m_voxels, ones));
 }

@@ -1,5 +1,5 @@
-// Long runs: many frames, loads, resizes, dialogs and controllers in a row, with the
-// program's memory measured at the start and the end.
+// Long runs: many frames, loads, resizes and controllers in a row, with the program's
+// memory measured at the start and the end.
 #include "program_session.h"
 
 #include "app/controller_dialog.h"
@@ -56,21 +56,21 @@ void Tick()
 
 }  // namespace
 
-// Unoptimised builds walk the grid ten times slower; they run a quarter of the frames.
+// Unoptimised builds walk the grid ten times slower; they run a tenth of the frames.
 #ifdef _DEBUG
-constexpr int kFrames = 5000;
+constexpr int kFrames = 1000;
 #else
-constexpr int kFrames = 20000;
+constexpr int kFrames = 10000;
 #endif
 
-TEST(LongRun, TwentyThousandFramesKeepMemoryFlat)
+TEST(LongRun, ManyFramesKeepMemoryFlat)
 {
     // A small window: the swap of each frame is most of its cost.
     AfxTestResizeWindow(MainFrame()->m_hWnd, 200, 160);
     Pump(200);
     View()->m_voxels.Clear();
     View()->m_voxels[VoxelGrid::AxisCell()] = 1;
-    for (int i = 0; i < 500; ++i)
+    for (int i = 0; i < 200; ++i)
         Tick();
     const long start = ResidentKiB();
     const float angle = Angle();
@@ -85,14 +85,14 @@ TEST(LongRun, TwentyThousandFramesKeepMemoryFlat)
     ExpectGrowthBelow(start, end, 4096);
 }
 
-TEST(LongRun, AThousandDropsAndOpensInTurn)
+TEST(LongRun, TwoHundredDropsAndOpensInTurn)
 {
     const std::string first = WriteTestFile("first", std::vector<unsigned char>(VoxelGrid::kCells, 1));
     std::vector<unsigned char> second(VoxelGrid::kCells, 0);
     second[12345] = 9;
     const std::string other = WriteTestFile("second", second);
     const long start = ResidentKiB();
-    for (int i = 0; i < 500; ++i) {
+    for (int i = 0; i < 100; ++i) {
         DropOnView({other});
         ASSERT_EQ(View()->m_voxels[12345], 1);
         ASSERT_EQ(View()->m_voxels[0], 0);
@@ -100,7 +100,7 @@ TEST(LongRun, AThousandDropsAndOpensInTurn)
         ASSERT_EQ(View()->m_voxels[0], 1);
     }
     const long end = ResidentKiB();
-    Report("1,000 drops and opens", start, end);
+    Report("200 drops and opens", start, end);
     EXPECT_TRUE(TakeMessages().empty());
     ExpectGrowthBelow(start, end, 4096);
 }
@@ -110,7 +110,7 @@ TEST(LongRun, AResizeStormWhilePlaying)
     View()->m_voxels.Clear();
     MainFrame()->RouteCommand(ID_FILE_PLAY);
     std::mt19937 random(7);
-    for (int i = 0; i < 300; ++i) {
+    for (int i = 0; i < 40; ++i) {
         AfxTestResizeWindow(MainFrame()->m_hWnd, 200 + random() % 600, 150 + random() % 450);
         Pump(2);
     }
@@ -123,58 +123,25 @@ TEST(LongRun, AResizeStormWhilePlaying)
     EXPECT_EQ(View()->m_clientRect.bottom, client.bottom);
 }
 
-TEST(LongRun, AboutAHundredTimesWhilePlaying)
-{
-    View()->m_voxels.Clear();
-    MainFrame()->RouteCommand(ID_FILE_PLAY);
-    const float before = Angle();
-    int closed = 0;
-    for (int i = 0; i < 100; ++i) {
-        AfxTestCallLater(20, [&] { closed += AfxTestPressInModalDialog("OK") ? 1 : 0; });
-        MainFrame()->RouteCommand(ID_APP_ABOUT);
-    }
-    MainFrame()->RouteCommand(ID_FILE_PLAY);
-    EXPECT_EQ(closed, 100);
-    EXPECT_GT(Angle(), before);
-}
-
-TEST(LongRun, ControlAThousandTimes)
+TEST(LongRun, ControlAHundredTimes)
 {
     MainFrame()->RouteCommand(ID_CONTROL);
     Pump(50);
-    const std::size_t windows = AfxAttachedWindowCount();
+    const std::size_t windows = AfxTestWindowCount();
     const long start = ResidentKiB();
-    for (int i = 0; i < 1000; ++i) {
+    for (int i = 0; i < 100; ++i) {
         MainFrame()->RouteCommand(ID_CONTROL);
-        if (i % 50 == 0)
+        if (i % 25 == 0)
             Pump(5);  // let windows that went be deleted
     }
     Pump(200);
     const long end = ResidentKiB();
-    Report("1,000 View, Control", start, end);
+    Report("100 View, Control", start, end);
     ASSERT_NE(View()->m_pController, nullptr);
     EXPECT_TRUE(View()->m_pController->IsWindowVisible());
     // One controller and its trackbar stand, as after the first command.
-    EXPECT_EQ(AfxAttachedWindowCount(), windows);
+    EXPECT_EQ(AfxTestWindowCount(), windows);
     // The desktop toolkit keeps some 9 KiB of its own for each dialog it has made; the
     // program's objects all go (the leak checker of the sanitizer build says so).
     ExpectGrowthBelow(start, end, 16384);
-}
-
-TEST(LongRun, PlayTakesEffectWithinOneFrameOfTheFullBlock)
-{
-    View()->m_voxels.cells.fill(1);
-    const float start = Angle();
-    MainFrame()->RouteCommand(ID_FILE_PLAY);
-    ASSERT_TRUE(AfxTestRunEventLoopUntil([start] { return Angle() > start; }, 60000));
-    float whenStopped = 0.0f;
-    AfxTestCallSoon([&] {
-        MainFrame()->RouteCommand(ID_FILE_PLAY);
-        whenStopped = Angle();
-    });
-    ASSERT_TRUE(AfxTestRunEventLoopUntil([] { return View()->m_bPlaying == FALSE; }, 60000));
-    Pump(100);
-    // At most the one tick that was already waiting.
-    EXPECT_LE(Angle() - whenStopped, 3.0f);
-    View()->m_voxels.Clear();
 }

@@ -1,5 +1,6 @@
 #include "program_session.h"
 
+#include "framework/test_seams.h"
 #include "framework/win_app.h"
 #include "platform/drop_files.h"
 
@@ -64,7 +65,7 @@ std::vector<std::string> TakeMessages()
 void OpenThroughFileOpen(const std::string& path)
 {
     g_chosenPath = path;
-    CWinApp::SetFileChooser(&ChooseFile);
+    AfxSetFileChooser(&ChooseFile);
     MainFrame()->RouteCommand(ID_FILE_OPEN);
 }
 

@@ -3,11 +3,11 @@
 #include "framework/native_ids.h"
 #include "platform/native_window.h"
 
-#include <wx/aui/auibar.h>
 #include <wx/frame.h>
 #include <wx/iconbndl.h>
 #include <wx/menu.h>
 #include <wx/slider.h>
+#include <wx/utils.h>
 
 #include <gtk/gtk.h>
 
@@ -28,6 +28,14 @@ wxWindow* WindowOfWidget(wxWindow* window, GtkWidget* widget)
         if (wxWindow* found = WindowOfWidget(child, widget))
             return found;
     return nullptr;
+}
+
+std::size_t CountWindows(const wxWindow* window)
+{
+    std::size_t count = 1;
+    for (const wxWindow* child : window->GetChildren())
+        count += CountWindows(child);
+    return count;
 }
 
 }  // namespace
@@ -53,28 +61,6 @@ std::vector<AfxTestMenu> AfxTestMenuBar(HWND hFrame)
     return menus;
 }
 
-std::vector<AfxTestToolbarButton> AfxTestToolbarButtons(HWND hToolBar)
-{
-    std::vector<AfxTestToolbarButton> buttons;
-    auto* toolbar = dynamic_cast<wxAuiToolBar*>(NativeWindow(hToolBar));
-    if (toolbar == nullptr)
-        return buttons;
-    for (int i = 0; i < static_cast<int>(toolbar->GetToolCount()); ++i) {
-        const wxAuiToolBarItem* tool = toolbar->FindToolByIndex(i);
-        if (tool->GetKind() == wxITEM_SEPARATOR)
-            buttons.push_back({0, "", false});
-        else
-            buttons.push_back({AfxCommandFromNativeId(tool->GetId()), Utf8(tool->GetShortHelp()),
-                               toolbar->GetToolToggled(tool->GetId())});
-    }
-    return buttons;
-}
-
-bool AfxTestWindowTakesInput(HWND hWnd)
-{
-    return hWnd != nullptr && NativeWindow(hWnd)->IsEnabled();
-}
-
 bool AfxTestSliderIsVertical(HWND hSlider)
 {
     return hSlider != nullptr && NativeWindow(hSlider)->HasFlag(wxSL_VERTICAL);
@@ -91,6 +77,19 @@ HWND AfxTestFocusWithin(HWND hTopLevel)
 void AfxTestResizeWindow(HWND hWnd, int width, int height)
 {
     NativeWindow(hWnd)->SetSize(width, height);
+}
+
+std::size_t AfxTestWindowCount()
+{
+    std::size_t count = 0;
+    for (const wxWindow* window : wxTopLevelWindows)
+        count += CountWindows(window);
+    return count;
+}
+
+bool AfxTestBusyCursorShown()
+{
+    return wxIsBusy();
 }
 
 std::vector<std::pair<int, int>> AfxTestWindowIconSizes(HWND hWnd)

@@ -1,9 +1,11 @@
 // What the toolkit shows of a program's windows, read from its own objects the way a
-// person reads the screen: menus, toolbar buttons, controls, icons; and a window resized.
+// person reads the screen: menus, controls, icons, windows, the busy cursor; and a window
+// resized.
 #pragma once
 
 #include "platform/windows_types.h"
 
+#include <cstddef>
 #include <string>
 #include <utility>
 #include <vector>
@@ -23,18 +25,6 @@ struct AfxTestMenu {
 // The menu bar of a frame window, each pop-up brought up to date first.
 std::vector<AfxTestMenu> AfxTestMenuBar(HWND hFrame);
 
-// One toolbar button: its command (0 for a separator), its tooltip, and whether it shows
-// pressed, as a checked command's does.
-struct AfxTestToolbarButton {
-    UINT id;
-    std::string tip;
-    bool checked;
-};
-std::vector<AfxTestToolbarButton> AfxTestToolbarButtons(HWND hToolBar);
-
-// Whether the toolkit lets a window take input: a disabled one takes no pointer events,
-// however its contents look.
-bool AfxTestWindowTakesInput(HWND hWnd);
 bool AfxTestSliderIsVertical(HWND hSlider);
 // The window that takes the keys when a top-level window is active: the focus within it,
 // which stays the same whichever window of the display is active.
@@ -42,6 +32,11 @@ HWND AfxTestFocusWithin(HWND hTopLevel);
 
 // Resizes a top-level window as a person drags its border, to the given size in pixels.
 void AfxTestResizeWindow(HWND hWnd, int width, int height);
+
+// How many windows the toolkit holds now, top-level ones and all their descendants.
+std::size_t AfxTestWindowCount();
+// Whether the busy (wait) cursor is on the screen.
+bool AfxTestBusyCursorShown();
 
 // The width and height of each icon a top-level window offers the desktop.
 std::vector<std::pair<int, int>> AfxTestWindowIconSizes(HWND hWnd);

@@ -42,6 +42,16 @@ wxDialog* ModalDialog()
     return nullptr;
 }
 
+void CallLater(int milliseconds, std::function<void()> fn)
+{
+    auto* timer = new wxTimer;
+    timer->Bind(wxEVT_TIMER, [timer, fn = std::move(fn)](wxTimerEvent&) {
+        fn();
+        wxTheApp->CallAfter([timer] { delete timer; });
+    });
+    timer->StartOnce(milliseconds);
+}
+
 void RunOnePass()
 {
     g_loop->YieldFor(wxEVT_CATEGORY_ALL);
@@ -97,19 +107,14 @@ bool AfxTestRunEventLoopUntil(const std::function<bool()>& done, int timeoutMill
     return done();
 }
 
-void AfxTestCallSoon(std::function<void()> fn)
+void AfxTestWhenModalDialogShows(std::function<void()> fn)
 {
-    wxTheApp->CallAfter(std::move(fn));
-}
-
-void AfxTestCallLater(int milliseconds, std::function<void()> fn)
-{
-    auto* timer = new wxTimer;
-    timer->Bind(wxEVT_TIMER, [timer, fn = std::move(fn)](wxTimerEvent&) {
-        fn();
-        wxTheApp->CallAfter([timer] { delete timer; });
+    CallLater(5, [fn = std::move(fn)]() mutable {
+        if (ModalDialog() != nullptr)
+            fn();
+        else
+            AfxTestWhenModalDialogShows(std::move(fn));
     });
-    timer->StartOnce(milliseconds);
 }
 
 class AfxTestEventWatch::Filter : public wxEventFilter {

@@ -3,6 +3,7 @@
 // of the toolkit, so its sources include the toolkit's headers as the framework's do.
 #pragma once
 
+#include "framework/test_seams.h"  // the seams come with the session that runs the program
 #include "platform/windows_types.h"
 
 #include <functional>
@@ -21,10 +22,9 @@ void AfxTestRunEventLoopOnce();
 void AfxTestRunEventLoop(int milliseconds);
 // Runs it until done() holds or the time is up; whether done() held.
 bool AfxTestRunEventLoopUntil(const std::function<bool()>& done, int timeoutMilliseconds);
-// Calls fn from within the event loop at its next pass, or after the delay given: inside
-// a modal dialog's loop too.
-void AfxTestCallSoon(std::function<void()> fn);
-void AfxTestCallLater(int milliseconds, std::function<void()> fn);
+// Calls fn from within the event loop as soon as a modal dialog is on the screen (from
+// within the dialog's own loop).
+void AfxTestWhenModalDialogShows(std::function<void()> fn);
 
 // Calls reached with each window the toolkit delivers an event to (a size, a paint...),
 // before the window handles it, for as long as the watch lives.

@@ -108,39 +108,6 @@ TEST(VolumeShapes, SolidsAreSymmetricAboutTheRotationAxis)
     }
 }
 
-struct Probe {
-    const char* what;
-    std::function<std::vector<unsigned char>()> make;
-    int x, y, z;
-    unsigned char expected;
-};
-
-const Probe kProbes[] = {
-    {"sphere centre", volumes::Sphere, 0, 0, 0, 1},
-    {"sphere edge", volumes::Sphere, 30, 0, 0, 1},
-    {"outside sphere", volumes::Sphere, 31, 0, 0, 0},
-    {"sphere top", volumes::Sphere, 0, 30, 0, 1},
-    {"shell centre", volumes::HollowShell, 0, 0, 0, 0},
-    {"inside shell", volumes::HollowShell, 0, 0, 27, 0},
-    {"shell surface", volumes::HollowShell, 0, 0, 30, 1},
-    {"shell surface below", volumes::HollowShell, 0, -29, 0, 1},
-    {"outside shell", volumes::HollowShell, -31, 0, 0, 0},
-    {"torus hole", volumes::Torus, 0, 0, 0, 0},
-    {"torus hole edge", volumes::Torus, 27, 0, 0, 0},
-    {"torus ring", volumes::Torus, 40, 0, 0, 1},
-    {"torus ring behind", volumes::Torus, 0, 0, -40, 1},
-    {"torus ring top", volumes::Torus, 40, 12, 0, 1},
-    {"above torus ring", volumes::Torus, 40, 13, 0, 0},
-    {"outside torus", volumes::Torus, 53, 0, 0, 0},
-};
-
-TEST(VolumeShapes, CellsInsideAndOutsideTheSurfaces)
-{
-    for (const Probe& probe : kProbes) {
-        EXPECT_EQ(At(probe.make(), probe.x, probe.y, probe.z), probe.expected) << probe.what;
-    }
-}
-
 TEST(VolumeNoise, OccupiedFractionFollowsDensityInEveryLayer)
 {
     for (const double density : {0.0, 0.1, 0.5, 1.0}) {
