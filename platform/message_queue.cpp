@@ -2,7 +2,7 @@
 
 #include "drop_files.h"
 
-#include "framework/test_seams.h"
+#include "binding_seams.h"
 
 #include <wx/app.h>
 #include <wx/timer.h>

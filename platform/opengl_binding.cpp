@@ -2,7 +2,7 @@
 
 #include "native_window.h"
 
-#include "framework/test_seams.h"
+#include "binding_seams.h"
 
 #include <wx/glcanvas.h>
 #include <wx/utils.h>
@@ -26,8 +26,6 @@ struct HGLRC__ {
 
 namespace {
 
-PixelFormatSeam g_seam;
-BindingCallWatch g_watch = nullptr;
 std::map<HWND, int> g_windowFormats;
 HDC g_currentDC = nullptr;
 HGLRC g_currentContext = nullptr;
@@ -254,27 +252,11 @@ int ReleaseDC(HWND, HDC hDC)
     return 1;
 }
 
-void SetPixelFormatSeam(const PixelFormatSeam& seam)
-{
-    g_seam = seam;
-}
-
-void SetBindingCallWatch(BindingCallWatch watch)
-{
-    g_watch = watch;
-}
-
-void AfxNoteBindingCall(const std::string& call)
-{
-    if (g_watch != nullptr)
-        g_watch(call);
-}
-
 int ChoosePixelFormat(HDC hdc, const PIXELFORMATDESCRIPTOR* ppfd)
 {
     AfxNoteBindingCall("ChoosePixelFormat");
     const Window window = XWindowOf(hdc);
-    if (g_seam.failChoose || ppfd == nullptr || window == 0)
+    if (CurrentPixelFormatSeam().failChoose || ppfd == nullptr || window == 0)
         return 0;
     const ConfigList list;
     int best = 0;
@@ -295,7 +277,7 @@ BOOL SetPixelFormat(HDC hdc, int format, const PIXELFORMATDESCRIPTOR*)
 {
     AfxNoteBindingCall("SetPixelFormat");
     const Window window = XWindowOf(hdc);
-    if (g_seam.failSet || window == 0)
+    if (CurrentPixelFormatSeam().failSet || window == 0)
         return FALSE;
     auto existing = g_windowFormats.find(hdc->hwnd);
     if (existing != g_windowFormats.end())
@@ -321,8 +303,8 @@ int DescribePixelFormat(HDC hdc, int iPixelFormat, UINT nBytes, PIXELFORMATDESCR
     if (hdc == nullptr || !list.Has(iPixelFormat))
         return 0;
     if (ppfd != nullptr && nBytes >= sizeof *ppfd) {
-        if (g_seam.describeAs != nullptr)
-            *ppfd = *g_seam.describeAs;
+        if (CurrentPixelFormatSeam().describeAs != nullptr)
+            *ppfd = *CurrentPixelFormatSeam().describeAs;
         else
             Describe(list[iPixelFormat], ppfd);
     }

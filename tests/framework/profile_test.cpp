@@ -5,6 +5,7 @@
 #include "framework_session.h"
 
 #include "framework/profile.h"
+#include "framework/test_seams.h"
 #include "framework/win_app.h"
 #include "framework/wnd.h"
 
