@@ -37,11 +37,11 @@ TEST(File, OpensRegularFilesOnlyAndSaysWhyNot)
 {
     const std::string folder = TestFolder();
     const std::string fifo = folder + "/fifo";
-    ::mkfifo(fifo.c_str(), 0600);
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
     const std::string loop = folder + "/loop";
-    ::symlink(loop.c_str(), loop.c_str());
+    ASSERT_EQ(::symlink(loop.c_str(), loop.c_str()), 0);
     const std::string link = folder + "/link";
-    ::symlink(Write("target", 3).c_str(), link.c_str());
+    ASSERT_EQ(::symlink(Write("target", 3).c_str(), link.c_str()), 0);
     const struct {
         std::string path;
         bool opens;
