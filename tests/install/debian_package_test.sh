@@ -1,14 +1,14 @@
 #!/usr/bin/env bash
 # Builds the Debian package from the build tree with CPack and checks it: under /usr,
-# section graphics, dependencies worked out from the binary, the binary stripped, the
-# licence as the copyright file, every hardening protection present, and lintian with no
-# errors, no hardening tag and no warnings but those the README accepts. With
-# REBUILD_ELSEWHERE set, also that a build from a clone in another folder gives the same
-# bytes. Needs BUILD_DIR, SOURCE_DIR and PROJECT_VERSION.
+# section graphics, dependencies worked out from the binary, the licence as the copyright
+# file, every hardening protection present, and lintian with no errors (an unstripped
+# binary or no libc dependency is one), no hardening tag and no warnings but those the
+# README accepts. With REBUILD_ELSEWHERE set, also that a build from a clone in another
+# folder gives the same bytes. Needs BUILD_DIR, SOURCE_DIR and PROJECT_VERSION.
 source "$(dirname "$0")/checks.sh"
 
 # tool | the Debian package that has it
-require_tools "cpack|cmake" "lintian|lintian" "dpkg-deb|dpkg" "dpkg-shlibdeps|dpkg-dev" "file|file" \
+require_tools "cpack|cmake" "lintian|lintian" "dpkg-deb|dpkg" "dpkg-shlibdeps|dpkg-dev" \
   "hardening-check|devscripts" "readelf|binutils" "c++|g++" "git|git" "diffoscope|diffoscope-minimal"
 
 work=$(mktemp -d)
@@ -26,7 +26,6 @@ field() { dpkg-deb -f "$deb" "$1"; }
 # and architecture.
 expectations=(
   "Section|graphics"
-  "Depends|*libc6 (>= *"
   "Depends|*libwxgtk3.2*"
   "Depends|*libglu1*"
 )
@@ -42,8 +41,6 @@ outside=$(grep -v '^\./usr/' <<<"$contents" | grep -v '^\./$')
 dpkg-deb -x "$deb" "$work/root"
 cmp -s "$work/root/usr/share/doc/dorvane/copyright" "$SOURCE_DIR/LICENSE" ||
   fail "usr/share/doc/dorvane/copyright is not the licence"
-description=$(file -b "$work/root/usr/bin/dorvane")
-[[ "$description" == *", stripped"* ]] || fail "the binary is not stripped: $description"
 # The linker marks a program as protected against control-flow attacks only when the C
 # library's start files are marked too, which Debian 12's are not (nor its own programs).
 start=$(c++ -print-file-name=Scrt1.o)
