@@ -13,4 +13,25 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION graphics)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+
+# The same sources give the same package, wherever and whenever it is made: its members
+# carry the time of the last commit, unless SOURCE_DATE_EPOCH is set when cpack runs. CPack
+# already orders the members and makes root their owner.
+set(source_date_epoch $ENV{SOURCE_DATE_EPOCH})
+if(NOT source_date_epoch)
+  find_program(GIT git)
+  if(GIT)
+    execute_process(COMMAND ${GIT} log -1 --format=%ct WORKING_DIRECTORY ${PROJECT_SOURCE_DIR}
+      OUTPUT_VARIABLE source_date_epoch OUTPUT_STRIP_TRAILING_WHITESPACE ERROR_QUIET)
+  endif()
+endif()
+if(source_date_epoch)
+  file(CONFIGURE OUTPUT ${PROJECT_BINARY_DIR}/CPackSourceDate.cmake CONTENT "if(NOT DEFINED ENV{SOURCE_DATE_EPOCH})
+  set(ENV{SOURCE_DATE_EPOCH} ${source_date_epoch})
+endif()
+")
+  set(CPACK_PROJECT_CONFIG_FILE ${PROJECT_BINARY_DIR}/CPackSourceDate.cmake)
+else()
+  message(STATUS "Neither SOURCE_DATE_EPOCH nor a git commit: the package will carry the time it is made")
+endif()
 include(CPack)
