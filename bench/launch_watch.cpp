@@ -222,7 +222,7 @@ void PrintPaired(const std::string& name, const Samples& first, const Samples& s
         ratios.push_back(first.startup[run] / second.startup[run]);
         extra.push_back(first.peak[run] - second.peak[run]);
     }
-    PrintRecord("startup-ratio", name, 0, Summarize(ratios), "first/second");
+    PrintRecord("startup-ratio", name, 0, SummarizeRatios(ratios), "first/second");
     PrintRecord("peak-rss-extra", name, 0, Summarize(extra), "MiB");
 }
 

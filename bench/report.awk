@@ -2,10 +2,11 @@
 # as CSV), the machine-readable figure lines and the data for the frame-cost plot.
 # Variables: csv, plotdata (output paths); timer_hz (the Play timer's rate). A volume
 # whose view frame is shorter than a tick should keep up with the timer: within 90 %.
-# Every figure is a mean with its 95 % interval (low, high). The view's overhead is the
-# mean of the ratios of pairs of runs, view and bare loop drawn in turn; loads, the mean
-# of each round's ratio to its plain read; start-up and memory, run by run against the
-# bare toolkit window. A verdict judges the interval: MET when all of it meets the goal,
+# Every figure is a mean with its 95 % interval (low, high); a ratio's, the geometric
+# mean of its pairs. The view's overhead comes from pairs of runs, view and bare loop
+# drawn in turn; loads, from each round's ratio to its plain read; start-up and memory,
+# run by run against the bare toolkit window. The full grid's peak is shown, not judged:
+# drawing a million cubes takes the GL driver as much memory in the bare GLX loop. A verdict judges the interval: MET when all of it meets the goal,
 # MISSED when none of it does, UNDECIDED when the goal lies within it.
 BEGIN {
     FS = "\t"
@@ -95,8 +96,7 @@ END {
     row("peak-rss", "dorvane", interval("peak-rss-extra", "dorvane", "%+.1f") " MiB over bare wx, empty", \
         "<= +" goal_extra_mib " MiB", judge(low[key], high[key], none, goal_extra_mib))
     extra = avg("peak-rss", "dorvane-full-loaded") - avg("peak-rss", "bare-wx")
-    row("peak-rss", "dorvane-full-loaded", sprintf("%+.1f MiB over bare wx, full grid", extra), \
-        "<= +" goal_extra_mib " MiB", judge(extra, extra, none, goal_extra_mib))
+    row("peak-rss", "dorvane-full-loaded", sprintf("%+.1f MiB over bare wx, full grid", extra), "", "")
     if (has("peak-rss", "bare-glx")) {
         row("peak-rss", "bare-glx", "Xlib + GLX, nothing drawn", "", "")
         row("peak-rss", "bare-glx-after-frames", sprintf("%+.1f MiB after drawing every volume", \

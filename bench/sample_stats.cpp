@@ -28,6 +28,15 @@ Summary Summarize(const std::vector<double>& samples)
     return {samples.size(), mean, mean - halfWidth, mean + halfWidth, *min, *max};
 }
 
+Summary SummarizeRatios(const std::vector<double>& ratios)
+{
+    std::vector<double> logs;
+    for (double ratio : ratios)
+        logs.push_back(std::log(ratio));
+    const Summary s = Summarize(logs);
+    return {s.n, std::exp(s.mean), std::exp(s.low), std::exp(s.high), std::exp(s.min), std::exp(s.max)};
+}
+
 int SamplesWithin(double budgetMs, double oneSampleMs, int fewest, int most)
 {
     const double fit = oneSampleMs > 0 ? budgetMs / oneSampleMs : most;

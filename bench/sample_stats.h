@@ -19,6 +19,9 @@ struct Summary {
 };
 
 Summary Summarize(const std::vector<double>& samples);
+// For ratios, taken on their logarithms: the geometric mean and its interval, which a
+// few pairs the machine's load made lopsided sway far less and which stays above 0.
+Summary SummarizeRatios(const std::vector<double>& ratios);
 
 // How many samples fit a time budget, given what one costs, kept within [fewest, most].
 int SamplesWithin(double budgetMs, double oneSampleMs, int fewest, int most);

@@ -97,7 +97,7 @@ bool TimeViewFrames(CCubeView& view, const std::vector<BenchVolume>& volumes)
         }
         PrintRecord("frame-view", volume.name, volume.occupied, Summarize(viewMs), "ms");
         PrintRecord("frame-bare", volume.name, volume.occupied, Summarize(bareMs), "ms");
-        PrintRecord("frame-ratio", volume.name, volume.occupied, Summarize(ratios), "view/bare");
+        PrintRecord("frame-ratio", volume.name, volume.occupied, SummarizeRatios(ratios), "view/bare");
     }
     PrintPeak("bare-glx-after-frames", bare.PeakKiB());
     view.m_voxels.Clear();
