@@ -1,13 +1,12 @@
 // The viewer's frame, drawn by the view's own OpenGL drawing (view/cube_scene) on a plain
 // GLX window made with Xlib alone (no toolkit, no framework): the baseline of the view's
 // frame cost, what the frame costs OpenGL without the program around it. It runs as
-// bench_viewer's partner and draws when told, at the same time as the view draws the
-// same frames, so that both share whatever else the machine is doing at the time.
+// bench_viewer's partner and draws when told, while the view waits: the two take turns.
 // Usage: bench_bare_glx WIDTH HEIGHT ALPHA_BITS DEPTH_BITS STENCIL_BITS, the view's client
 // size and the bits of its pixel format, so that both draw into the same kind of buffer.
 // Says "ready", then answers each line on standard input:
 //   frames I K  draws K frames of bench volume I (from angle 0 when I changes, turning as
-//               the view turns on each frame): their wall-clock and process CPU ms, together
+//               the view turns on each frame): their clock time in ms, together
 //   peak        its peak resident set so far, in KiB
 #include "bench_volumes.h"
 #include "sample_stats.h"
@@ -114,16 +113,15 @@ void SetUpView(int width, int height)
     SetSceneProjection(static_cast<double>(width) / static_cast<double>(height));
 }
 
-FrameTimes TimedFrames(Display* dpy, Window window, const BenchVolume& volume, float& angle, int count)
+double TimedFrames(Display* dpy, Window window, const BenchVolume& volume, float& angle, int count)
 {
     const double start = NowMs();
-    const double startCpu = ProcessCpuMs();
     for (int i = 0; i < count; ++i) {
         DrawSceneFrame(volume.cells.data(), angle, kEyeDistance);
         glXSwapBuffers(dpy, window);
         angle += kAngleStep;
     }
-    return {MillisecondsSince(start), ProcessCpuMs() - startCpu};
+    return MillisecondsSince(start);
 }
 
 void Serve(Display* dpy, Window window)
@@ -143,8 +141,7 @@ void Serve(Display* dpy, Window window)
                 current = index;
                 angle = 0.0f;
             }
-            const FrameTimes times = TimedFrames(dpy, window, volumes[index], angle, count);
-            std::printf("%.4f %.4f\n", times.wallMs, times.cpuMs);
+            std::printf("%.4f\n", TimedFrames(dpy, window, volumes[index], angle, count));
         } else if (std::strncmp(command, "peak", 4) == 0) {
             std::printf("%ld\n", PeakResidentKiB());
         } else {

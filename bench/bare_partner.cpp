@@ -83,23 +83,13 @@ std::string BarePartner::Answer()
     return std::fgets(answer, sizeof answer, m_from) != nullptr ? std::string(answer) : std::string();
 }
 
-FrameTimes BarePartner::Frames(std::size_t index, int count)
+double BarePartner::Frames(std::size_t index, int count)
 {
-    BeginFrames(index, count);
-    return EndFrames();
-}
-
-void BarePartner::BeginFrames(std::size_t index, int count)
-{
-    Tell("frames " + std::to_string(index) + " " + std::to_string(count));
-}
-
-FrameTimes BarePartner::EndFrames()
-{
-    FrameTimes times{-1.0, -1.0};
-    if (std::sscanf(Answer().c_str(), "%lf %lf", &times.wallMs, &times.cpuMs) != 2)
-        times = {-1.0, -1.0};
-    return times;
+    double ms = -1.0;
+    if (!Tell("frames " + std::to_string(index) + " " + std::to_string(count)) ||
+        std::sscanf(Answer().c_str(), "%lf", &ms) != 1)
+        return -1.0;
+    return ms;
 }
 
 long BarePartner::PeakKiB()

@@ -1,7 +1,6 @@
-// bench_bare_glx as a child process, drawing one bare frame whenever asked.
+// bench_bare_glx as a child process, drawing bare frames whenever asked, while this
+// program waits.
 #pragma once
-
-#include "sample_stats.h"
 
 #include <cstdio>
 #include <string>
@@ -9,17 +8,14 @@
 
 class BarePartner {
 public:
-    // Starts the partner beside this program on a window of the view's client size and
+    // Starts the partner on a window of the view's client size and
     // pixel format; false when it did not come up.
     bool Start(int width, int height, int alphaBits, int depthBits, int stencilBits);
     ~BarePartner();
 
-    // `count` frames of bench volume `index` in a row; both times negative when the
-    // partner failed.
-    FrameTimes Frames(std::size_t index, int count);
-    // The same in two halves, so that this process can draw while the partner draws.
-    void BeginFrames(std::size_t index, int count);
-    FrameTimes EndFrames();
+    // `count` frames of bench volume `index` in a row: their clock time in ms, negative
+    // when the partner failed.
+    double Frames(std::size_t index, int count);
     long PeakKiB();
 
 private:

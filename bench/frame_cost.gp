@@ -1,9 +1,9 @@
-# Frame cost against occupancy, view and bare loop: median with the middle half of the
-# pairs as the bar. Variables: data, output, renderer.
+# Frame cost against occupancy, view and bare loop drawn in turn: the mean, with its 95 %
+# interval as the bar. Variables: data, output, renderer.
 set terminal pngcairo size 1000,600 font "DejaVu Sans,10"
 set output output
 set title sprintf("Frame cost against occupancy (%s)", renderer)
-set ylabel "ms per frame, log scale (bar: middle half of the pairs)"
+set ylabel "ms per frame, log scale (bar: 95 % interval of the mean)"
 set logscale y
 set grid ytics
 set key top left

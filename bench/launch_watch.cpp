@@ -13,9 +13,11 @@
 //
 // Usage: bench_launch RUNS [--drop LIST DROPPER] -- NAME PROGRAM [ARGS...] [-- NAME ...]
 // One untimed run of each program first warms the page cache; then the programs take
-// turns, so that a change in the machine's load falls on each alike. With --drop, once
-// the first frame is up, "DROPPER WINDOW_ID LIST" drops the files LIST names (one path a
-// line) on the window, and the peak is read again once the view shows a picture of them.
+// turns, so that a change in the machine's load falls on each alike; with two programs,
+// the first's start-up and peak are also taken run by run against the second's. With
+// --drop, once the first frame is up, "DROPPER WINDOW_ID LIST" drops the files LIST names
+// (one path a line) on the window, and the peak is read again once the view shows a
+// picture of them.
 #include "sample_stats.h"
 #include "screen_probe.h"
 
@@ -212,6 +214,19 @@ struct Samples {
     ScreenRect topLevel;
 };
 
+// The first program against the second, run by run (each run of one is next to a run of
+// the other): start-up ratio and extra peak memory, so that each has an interval.
+void PrintPaired(const std::string& name, const Samples& first, const Samples& second)
+{
+    std::vector<double> ratios, extra;
+    for (std::size_t run = 0; run < first.startup.size(); ++run) {
+        ratios.push_back(first.startup[run] / second.startup[run]);
+        extra.push_back(first.peak[run] - second.peak[run]);
+    }
+    PrintRecord("startup-ratio", name, 0, SummarizeRatios(ratios), "first/second");
+    PrintRecord("peak-rss-extra", name, 0, Summarize(extra), "MiB");
+}
+
 // The warm-up runs first, then the runs that count; prints their records.
 bool Measure(Display* dpy, const Options& options)
 {
@@ -239,6 +254,8 @@ bool Measure(Display* dpy, const Options& options)
         if (!options.dropFile.empty())
             PrintRecord("peak-rss", name + "-loaded", 0, Summarize(samples[p].loadedPeak), "MiB");
     }
+    if (options.programs.size() == 2)
+        PrintPaired(options.programs[0].name, samples[0], samples[1]);
     return true;
 }
 

@@ -1,38 +1,40 @@
 #include "sample_stats.h"
 
+#include <boost/math/distributions/students_t.hpp>
+
 #include <algorithm>
 #include <chrono>
 #include <cmath>
 #include <cstdio>
-#include <ctime>
 #include <fstream>
+#include <numeric>
 
-namespace {
-
-// Linear interpolation between the closest ranks.
-double Quantile(const std::vector<double>& sorted, double q)
-{
-    const double rank = q * static_cast<double>(sorted.size() - 1);
-    const auto below = static_cast<std::size_t>(std::floor(rank));
-    const std::size_t above = std::min(below + 1, sorted.size() - 1);
-    return sorted[below] + (sorted[above] - sorted[below]) * (rank - static_cast<double>(below));
-}
-
-}  // namespace
-
-Summary Summarize(std::vector<double> samples)
+Summary Summarize(const std::vector<double>& samples)
 {
     Summary summary;
     if (samples.empty())
         return summary;
-    std::sort(samples.begin(), samples.end());
-    summary.n = samples.size();
-    summary.median = Quantile(samples, 0.5);
-    summary.p25 = Quantile(samples, 0.25);
-    summary.p75 = Quantile(samples, 0.75);
-    summary.min = samples.front();
-    summary.max = samples.back();
-    return summary;
+    const auto [min, max] = std::minmax_element(samples.begin(), samples.end());
+    const double n = static_cast<double>(samples.size());
+    const double mean = std::accumulate(samples.begin(), samples.end(), 0.0) / n;
+    double halfWidth = 0;
+    if (samples.size() > 1) {
+        double squares = 0;
+        for (double sample : samples)
+            squares += (sample - mean) * (sample - mean);
+        const boost::math::students_t t(n - 1);
+        halfWidth = boost::math::quantile(t, 0.975) * std::sqrt(squares / (n - 1) / n);
+    }
+    return {samples.size(), mean, mean - halfWidth, mean + halfWidth, *min, *max};
+}
+
+Summary SummarizeRatios(const std::vector<double>& ratios)
+{
+    std::vector<double> logs;
+    for (double ratio : ratios)
+        logs.push_back(std::log(ratio));
+    const Summary s = Summarize(logs);
+    return {s.n, std::exp(s.mean), std::exp(s.low), std::exp(s.high), std::exp(s.min), std::exp(s.max)};
 }
 
 int SamplesWithin(double budgetMs, double oneSampleMs, int fewest, int most)
@@ -45,7 +47,7 @@ void PrintRecord(const std::string& measure, const std::string& caseName, long l
                  const std::string& unit)
 {
     std::printf("record\t%s\t%s\t%lld\t%zu\t%.4f\t%.4f\t%.4f\t%.4f\t%.4f\t%s\n", measure.c_str(),
-                caseName.c_str(), cells, s.n, s.median, s.p25, s.p75, s.min, s.max, unit.c_str());
+                caseName.c_str(), cells, s.n, s.mean, s.low, s.high, s.min, s.max, unit.c_str());
     std::fflush(stdout);
 }
 
@@ -78,11 +80,4 @@ double NowMs()
 double MillisecondsSince(double startMs)
 {
     return NowMs() - startMs;
-}
-
-double ProcessCpuMs()
-{
-    timespec now{};
-    ::clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &now);
-    return static_cast<double>(now.tv_sec) * 1e3 + static_cast<double>(now.tv_nsec) / 1e6;
 }

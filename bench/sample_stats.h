@@ -7,21 +7,26 @@
 #include <string>
 #include <vector>
 
+// The mean with its 95 % interval (Student's t, from the samples' spread), and the
+// extremes. With one sample the interval is that sample.
 struct Summary {
     std::size_t n = 0;
-    double median = 0;
-    double p25 = 0;
-    double p75 = 0;
+    double mean = 0;
+    double low = 0;
+    double high = 0;
     double min = 0;
     double max = 0;
 };
 
-Summary Summarize(std::vector<double> samples);
+Summary Summarize(const std::vector<double>& samples);
+// For ratios, taken on their logarithms: the geometric mean and its interval, which a
+// few pairs the machine's load made lopsided sway far less and which stays above 0.
+Summary SummarizeRatios(const std::vector<double>& ratios);
 
 // How many samples fit a time budget, given what one costs, kept within [fewest, most].
 int SamplesWithin(double budgetMs, double oneSampleMs, int fewest, int most);
 
-// record <measure> <case> <cells> <n> <median> <p25> <p75> <min> <max> <unit>
+// record <measure> <case> <cells> <n> <mean> <low> <high> <min> <max> <unit>
 void PrintRecord(const std::string& measure, const std::string& caseName, long long cells,
                  const Summary& summary, const std::string& unit);
 // info <key> <value>
@@ -33,12 +38,3 @@ long PeakResidentKiB(pid_t pid = 0);
 
 double MillisecondsSince(double startMs);
 double NowMs();
-// CPU time used so far by every thread of this process (the GL driver's too), in ms.
-double ProcessCpuMs();
-
-// What a run of frames cost: time on the clock, and CPU time of the process that drew
-// them, which another program's work on the machine does not lengthen.
-struct FrameTimes {
-    double wallMs = 0;
-    double cpuMs = 0;
-};

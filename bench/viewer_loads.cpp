@@ -137,7 +137,8 @@ bool TimeLoads(CCubeView& view, const std::string& folder)
     PrintRecord("load", "plain-read", expected, Summarize(plain), "ms");
     PrintRecord("load", "serialize", expected, Summarize(serialize), "ms");
     PrintRecord("load", "drop", expected, Summarize(dropped), "ms");
-    PrintRecord("load-ratio", "serialize", expected, Summarize(RatiosTo(plain, serialize)), "road/plain");
-    PrintRecord("load-ratio", "drop", expected, Summarize(RatiosTo(plain, dropped)), "road/plain");
+    PrintRecord("load-ratio", "serialize", expected, SummarizeRatios(RatiosTo(plain, serialize)),
+                "road/plain");
+    PrintRecord("load-ratio", "drop", expected, SummarizeRatios(RatiosTo(plain, dropped)), "road/plain");
     return true;
 }

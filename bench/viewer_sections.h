@@ -19,7 +19,7 @@ struct ViewFormat {
 ViewFormat FormatOf(CCubeView& view);
 
 // Each section prints its records; false when the program did not do what was timed.
-// The view draws its frames at the same time as the bare GLX loop, run beside it.
+// The view draws its frames in turn with the bare GLX loop, a process of its own.
 bool TimeViewFrames(CCubeView& view, const std::vector<BenchVolume>& volumes);
 bool TimeLoads(CCubeView& view, const std::string& folder);
 bool TimePacing(CCubeView& view, const std::vector<BenchVolume>& volumes);

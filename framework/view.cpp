@@ -9,6 +9,8 @@
 #include <wx/glcanvas.h>
 #include <gtk/gtk.h>
 
+#include <algorithm>
+
 IMPLEMENT_DYNAMIC(CView, CWnd)
 
 BEGIN_MESSAGE_MAP(CView, CWnd)
@@ -44,8 +46,12 @@ HWND CView::CreateNativeWindow(const CREATESTRUCT& cs)
     wxGLAttributes attributes;
     attributes.PlatformDefaults().RGBA().DoubleBuffer().Depth(24).EndList();
     auto* canvas = new wxGLCanvas(parent, attributes, wxID_ANY, position, size, wxFULL_REPAINT_ON_RESIZE);
-    // The window must exist on the display before a pixel format can be set on it.
+    // The window must exist on the display before a pixel format can be set on it. Until
+    // the frame lays it out it spans the whole frame; kept at that size, the OpenGL driver
+    // would make a back buffer as large as the frame, only to make another at the first
+    // frame. The layout gives the window its size.
     gtk_widget_realize(canvas->GetHandle());
+    gdk_window_resize(canvas->GTKGetDrawingWindow(), std::max(cs.cx, 1), std::max(cs.cy, 1));
     return WindowHandle(canvas);
 }
 
