@@ -110,13 +110,3 @@ void EndTestProgram()
 {
     MainFrame()->SendMessage(WM_CLOSE);
 }
-
-CTestFrame* TestFrame()
-{
-    return static_cast<CTestFrame*>(MainFrame());
-}
-
-CTestView* TestView()
-{
-    return static_cast<CTestView*>(MainView());
-}

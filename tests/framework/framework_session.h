@@ -51,6 +51,3 @@ protected:
     void OnFour();
     DECLARE_MESSAGE_MAP()
 };
-
-CTestFrame* TestFrame();
-CTestView* TestView();

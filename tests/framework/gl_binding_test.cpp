@@ -30,7 +30,7 @@ protected:
     {
         CCreateContext context;
         surface = static_cast<CTestView*>(RUNTIME_CLASS(CTestView)->CreateObject());
-        ASSERT_TRUE(surface->Create(nullptr, nullptr, WS_CHILD | WS_VISIBLE, CRect(0, 0, 64, 48), TestFrame(),
+        ASSERT_TRUE(surface->Create(nullptr, nullptr, WS_CHILD | WS_VISIBLE, CRect(0, 0, 64, 48), MainFrame(),
                                     99, &context));
         dc = new CClientDC(surface);
         Pump(100);  // placed and sized on the display
