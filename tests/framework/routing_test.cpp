@@ -19,7 +19,7 @@ TEST(Routing, TheFirstHandlerOnTheRoadWins)
         {3, {"frame 3"}},        // the frame and the application
         {4, {"application 4"}},  // the application alone
         {5, {}},                 // nobody
-        {7, {"view 7, first entry"}},
+        {7, {"view 7"}},         // not its second entry
     };
     for (const auto& c : cases) {
         g_handled.clear();
