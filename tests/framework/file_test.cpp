@@ -1,4 +1,4 @@
-// Files and archives: large reads, small takes and the end of the data; the wait cursor.
+// Files through archives: large reads, small takes and the end of the data; the wait cursor.
 #include "framework_session.h"
 
 #include "framework/archive.h"
@@ -26,38 +26,6 @@ constexpr std::size_t kPiece = 512 * 1024;  // the most a file read asks the sys
 
 }  // namespace
 
-TEST(File, LargeReadsComeWholeAcrossThePiecesTheyAreMadeIn)
-{
-    const struct {
-        std::size_t fileSize;
-        std::size_t asked;
-    } cases[] = {
-        {0, kPiece},
-        {kPiece - 1, kPiece},
-        {kPiece, kPiece},
-        {kPiece + 1, kPiece + 1},
-        {kPiece + 1, 4 * kPiece},
-        {3 * kPiece - 1, 3 * kPiece - 1},
-        {4 * kPiece, 4 * kPiece + 7},
-        {4 * kPiece + 7, 4 * kPiece},
-    };
-    for (const auto& c : cases) {
-        const std::string what = std::to_string(c.fileSize) + " bytes, " + std::to_string(c.asked) + " asked";
-        CFile file;
-        ASSERT_TRUE(file.Open(WriteTestFile("numbered", Numbered(c.fileSize)).c_str(), CFile::modeRead));
-        const std::vector<unsigned char> expected = Numbered(c.fileSize);
-        std::vector<unsigned char> got(c.asked + 1, '*');
-        const UINT count = file.Read(got.data(), static_cast<UINT>(c.asked));
-        ASSERT_EQ(count, std::min(c.fileSize, c.asked)) << what;
-        EXPECT_TRUE(std::equal(got.begin(), got.begin() + count, expected.begin())) << what;
-        EXPECT_EQ(got[count], '*') << what << ": nothing written past what was read";
-        // What is left comes next.
-        const UINT rest = file.Read(got.data(), static_cast<UINT>(c.asked));
-        EXPECT_EQ(count + rest, std::min(c.fileSize, 2 * c.asked)) << what;
-        EXPECT_TRUE(std::equal(got.begin(), got.begin() + rest, expected.begin() + count)) << what;
-    }
-}
-
 // Takes of 0 are single bytes through >>; others are Read calls of that many bytes. Each
 // case takes the whole file; one byte more is the end of the data.
 TEST(Archive, LargeAndSmallTakesGetTheBytesInOrderAndCountToTheEnd)
@@ -77,6 +45,8 @@ TEST(Archive, LargeAndSmallTakesGetTheBytesInOrderAndCountToTheEnd)
         {"a one-byte buffer", 50, 1, {3, 0, 10, 40}},
         {"byte after byte through a small buffer", 10, 3, std::vector<UINT>(10, 0)},
         {"empty", 0, 4096, {kPiece}},
+        {"takes of several pieces, the last one short", 4 * kPiece + 7, 4096, {3 * kPiece - 1, 2 * kPiece}},
+        {"a piece and a byte", kPiece + 1, 4096, {kPiece + 1}},
     };
     for (const auto& c : cases) {
         CFile file;

@@ -24,51 +24,23 @@ const AfxResourceModule& AfxProgramResources()
 
 IMPLEMENT_DYNCREATE(CTestDoc, CDocument)
 BEGIN_MESSAGE_MAP(CTestDoc, CDocument)
-    ON_COMMAND(1, OnOne)
-    ON_COMMAND(2, OnTwo)
+    ON_COMMAND(1, Note<1>)
+    ON_COMMAND(2, Note<2>)
 END_MESSAGE_MAP()
-void CTestDoc::OnOne()
-{
-    g_handled.push_back("document 1");
-}
-void CTestDoc::OnTwo()
-{
-    g_handled.push_back("document 2");
-}
 
 IMPLEMENT_DYNCREATE(CTestView, CView)
 BEGIN_MESSAGE_MAP(CTestView, CView)
-    ON_COMMAND(1, OnOne)
-    ON_COMMAND(7, OnSeven)
-    ON_COMMAND(7, OnSevenAgain)
+    ON_COMMAND(1, Note<1>)
+    ON_COMMAND(7, Note<7>)
+    ON_COMMAND(7, Note<8>)  // a second entry for 7, never reached
 END_MESSAGE_MAP()
-void CTestView::OnOne()
-{
-    g_handled.push_back("view 1");
-}
-void CTestView::OnSeven()
-{
-    g_handled.push_back("view 7, first entry");
-}
-void CTestView::OnSevenAgain()
-{
-    g_handled.push_back("view 7, second entry");
-}
 
 IMPLEMENT_DYNCREATE(CTestFrame, CFrameWnd)
 BEGIN_MESSAGE_MAP(CTestFrame, CFrameWnd)
-    ON_COMMAND(2, OnTwo)
-    ON_COMMAND(3, OnThree)
+    ON_COMMAND(2, Note<2>)
+    ON_COMMAND(3, Note<3>)
     ON_UPDATE_COMMAND_UI(6, OnUpdateSix)
 END_MESSAGE_MAP()
-void CTestFrame::OnTwo()
-{
-    g_handled.push_back("frame 2");
-}
-void CTestFrame::OnThree()
-{
-    g_handled.push_back("frame 3");
-}
 void CTestFrame::OnUpdateSix(CCmdUI* pCmdUI)
 {
     pCmdUI->Enable(FALSE);
@@ -76,17 +48,9 @@ void CTestFrame::OnUpdateSix(CCmdUI* pCmdUI)
 }
 
 BEGIN_MESSAGE_MAP(CTestApp, CWinApp)
-    ON_COMMAND(3, OnThree)
-    ON_COMMAND(4, OnFour)
+    ON_COMMAND(3, Note<3>)
+    ON_COMMAND(4, Note<4>)
 END_MESSAGE_MAP()
-void CTestApp::OnThree()
-{
-    g_handled.push_back("application 3");
-}
-void CTestApp::OnFour()
-{
-    g_handled.push_back("application 4");
-}
 
 BOOL CTestApp::InitInstance()
 {
@@ -109,14 +73,4 @@ bool StartTestProgram()
 void EndTestProgram()
 {
     MainFrame()->SendMessage(WM_CLOSE);
-}
-
-CTestFrame* TestFrame()
-{
-    return static_cast<CTestFrame*>(MainFrame());
-}
-
-CTestView* TestView()
-{
-    return static_cast<CTestView*>(MainView());
 }

@@ -18,8 +18,12 @@ extern std::vector<std::string> g_handled;
 class CTestDoc : public CDocument {
     DECLARE_DYNCREATE(CTestDoc)
 protected:
-    void OnOne();
-    void OnTwo();
+    // Each command's handler says who ran it and for which number.
+    template <int N>
+    void Note()
+    {
+        g_handled.push_back("document " + std::to_string(N));
+    }
     DECLARE_MESSAGE_MAP()
 };
 
@@ -27,17 +31,24 @@ class CTestView : public CView {
     DECLARE_DYNCREATE(CTestView)
 protected:
     void OnDraw(CDC*) override {}
-    void OnOne();
-    void OnSeven();
-    void OnSevenAgain();
+    // Each command's handler says who ran it and for which number.
+    template <int N>
+    void Note()
+    {
+        g_handled.push_back("view " + std::to_string(N));
+    }
     DECLARE_MESSAGE_MAP()
 };
 
 class CTestFrame : public CFrameWnd {
     DECLARE_DYNCREATE(CTestFrame)
 protected:
-    void OnTwo();
-    void OnThree();
+    // Each command's handler says who ran it and for which number.
+    template <int N>
+    void Note()
+    {
+        g_handled.push_back("frame " + std::to_string(N));
+    }
     void OnUpdateSix(CCmdUI* pCmdUI);
     DECLARE_MESSAGE_MAP()
 };
@@ -47,10 +58,11 @@ public:
     BOOL InitInstance() override;
 
 protected:
-    void OnThree();
-    void OnFour();
+    // Each command's handler says who ran it and for which number.
+    template <int N>
+    void Note()
+    {
+        g_handled.push_back("application " + std::to_string(N));
+    }
     DECLARE_MESSAGE_MAP()
 };
-
-CTestFrame* TestFrame();
-CTestView* TestView();
