@@ -2,6 +2,7 @@
 """The end-to-end cases, one a function of short steps and tables; run one by name:
 cases.py NAME [SETTING]. Each starts its own X server, so cases can run side by side."""
 import os
+import shutil
 import sys
 import time
 import traceback
@@ -22,7 +23,7 @@ def expect_shown(s, kept, what):
 def start(s):
     """The caption, a black view and the toolbar at the top; the command line is not read."""
     for arguments in [(), (s.volume("sphere"),), (s.data + "/missing.vol",)]:
-        s.step = f"start with {arguments}"
+        s.say(f"start with {arguments}")
         s.start(*arguments)
         s.expect_caption("Dorvane")
         check('= "dorvane", ' in run("xprop", "-id", s.main, "WM_CLASS"), 'the window class "dorvane"')
@@ -54,14 +55,14 @@ def open_files(s):
             (fifo, "it is not a regular file"),
             (unreadable(s), "permission to read it is denied")]
     for path, said in rows:
-        s.step = f"open {path}"
+        s.say(f"open {path}")
         s.open_file(path)
         s.expect_message(said)
         expect_shown(s, sphere, f"the sphere kept after refusing {path}:")
-    s.step = "a folder's path: the chooser goes into it and is closed"
+    s.say("a folder's path: the chooser goes into it and is closed")
     s.open_file(s.data)
     s.expect_no_message()
-    s.step = "open a file longer than a volume: its first 1,048,576 bytes"
+    s.say("open a file longer than a volume: its first 1,048,576 bytes")
     torus = s.volume("torus")
     with open(torus, "ab") as f:
         f.write(b"\1" * 4096)
@@ -85,7 +86,7 @@ def drops(s):
             ("folder", "sphere.vol", "it is a folder, not a file", "sphere"),
             ("cell.vol", "cell.vol", None, "cell"),
             ("block.vol torus.vol sphere.vol", "sphere.vol", None, "sphere")]:
-        s.step = f"drop {names}"
+        s.say(f"drop {names}")
         caption = caption if caption == "Dorvane" else f"{s.data}/{caption}"
         s.drop(*(f"{s.data}/{name}" for name in names.split()))
         if said:
@@ -108,10 +109,9 @@ def drop_names(s):
                  b"folder with spaces/\xc3\xbcn\xc3\xaf/light.vol",
                  b"not utf-8 \xff\xfe\xe9.vol"]:
         path = os.fsencode(s.data) + b"/" + name
-        s.step = f"drop {path}"
+        s.say(f"drop {path}")
         os.makedirs(os.path.dirname(path), exist_ok=True)
-        with open(light, "rb") as source, open(path, "wb") as copy:
-            copy.write(source.read())
+        shutil.copyfile(light, path)
         s.drop(os.fsdecode(path))
         s.expect_caption(path.decode("utf-8") if b"\xff" not in path else path.decode("latin-1"))
         s.settle()
@@ -122,17 +122,17 @@ def play(s):
     """File, Play turns the volume and checks the menu item; again stops both. Exit while it turns."""
     s.start()
     s.load(*LIGHT)
-    at_rest = s.menu_picture("f", "menu-at-rest")
+    at_rest = s.menu("f", name="menu-at-rest")
     for time_, turning in [("first", True), ("second", False)]:
-        s.step = f"File, Play, {time_} time"
+        s.say(f"File, Play, {time_} time")
         s.menu("f", "p")
         if turning:
             s.turning("playing")
         else:
             s.settle()
-        menu = s.menu_picture("f", "menu")
+        menu = s.menu("f", name="menu")
         check(np.array_equal(menu, at_rest) != turning, "a check at Play exactly while the volume turns")
-    s.step = "File, Exit while it turns"
+    s.say("File, Exit while it turns")
     s.menu("f", "p")
     s.turning("before-exit")
     s.exit_by_menu()
@@ -143,7 +143,7 @@ def keys(s):
     s.load(*LIGHT)
     caption = s.caption()
     for key in ("F6", "shift+F6", "ctrl+o"):
-        s.step = key
+        s.say(key)
         before = s.shot("before")
         s.keys(key)
         time.sleep(0.5)
@@ -155,14 +155,14 @@ def about(s):
     """Help, About: modal; Return and Escape close it; the volume turns on behind it."""
     s.start()
     for key in ("Return", "Escape"):
-        s.step = f"About, closed with {key}"
+        s.say(f"About, closed with {key}")
         s.menu("h", "a")
         s.wait_dialog("About Dorvane")
         s.keys("alt+f")
         time.sleep(0.3)
         check(not s.popup(), "no menu over the modal About box")
         s.dismiss("About Dorvane", key)
-    s.step = "About while playing"
+    s.say("About while playing")
     s.load(*LIGHT)
     s.menu("f", "p")
     s.menu("h", "a")
@@ -177,7 +177,7 @@ def toolbar(s):
     s.expect_bar("top", "horizontal")
     _, top, _, height = s.view()
     for what, grown in [("hides", True), ("shows", False)]:
-        s.step = f"View, Toolbar {what} it"
+        s.say(f"View, Toolbar {what} it")
         s.menu("v", "t")
         wait_view(s, lambda y, h: (y < top and h > height) if grown else (y, h) == (top, height))
         s.settle()
@@ -204,7 +204,7 @@ def toolbar_buttons(s):
     s.load(*LIGHT)
     _, _, _, parts = s.expect_bar("top", "horizontal")
     for button, tip in [("triangle", "Play"), ("question", "About")]:
-        s.step = f"hover over the {button}"
+        s.say(f"hover over the {button}")
         s.point(s.main, *parts[button])
         wait(lambda: s.highlighted(s.main, parts[button]), f"the hover look on the {button}", 3)
         tooltip = wait(lambda: s.popup("TOOLTIP"), f'the tooltip "{tip}"', 5)
@@ -213,18 +213,18 @@ def toolbar_buttons(s):
         s.pointer_away()
         wait(lambda: not s.popup("TOOLTIP"), "the tooltip to go with the pointer", 5)
         wait(lambda: not s.highlighted(s.main, parts[button]), "the hover look to go with the pointer", 3)
-    s.step = "click the triangle: turning, shown pressed"
+    s.say("click the triangle: turning, shown pressed")
     before = s.in_view(s.shot("before"))
     s.click(s.main, *parts["triangle"])
     s.turning("after-play-click")
     wait(lambda: s.highlighted(s.main, parts["triangle"]), "the triangle shown pressed while turning", 3)
-    s.step = "click it again: still, the angle kept, released"
+    s.say("click it again: still, the angle kept, released")
     s.click(s.main, *parts["triangle"])
     s.settle()
     check(not np.array_equal(before, s.in_view(s.shot("stopped"))), "the angle kept where the turning stopped")
     wait(lambda: not s.highlighted(s.main, parts["triangle"]), "the triangle released once stopped", 3)
     for ending in ["OK", "Escape"] + (["close box"] if s.wm else []):
-        s.step = f"the question mark's About box, ended by {ending}"
+        s.say(f"the question mark's About box, ended by {ending}")
         about_ends(s, s.main, parts["question"], ending)
     s.exit_by_menu()
 
@@ -243,7 +243,7 @@ def toolbar_dock(s):
                                                  ("right", "right", "vertical", True, True),
                                                  ("bottom", "bottom", "horizontal", True, False),
                                                  ("top", "top", "horizontal", False, False)]:
-        s.step = f"drag the gripper to the {target}"
+        s.say(f"drag the gripper to the {target}")
         x, y, w, h = s.view()
         main = geometry(s.main)
         client_top = y if target != "top" else client_top
@@ -255,20 +255,20 @@ def toolbar_dock(s):
         wait_view(s, lambda y, h: (y < top if up else y == top) and (h > height if taller else h == height))
         about_ends(s, window, parts["question"], "Escape")
         if side == "floating":
-            s.step = "the floating triangle plays and stops"
+            s.say("the floating triangle plays and stops")
             s.click(window, *parts["triangle"])
             s.turning("floating-play")
             s.click(window, *parts["triangle"])
             s.settle()
-            s.step = "View, Toolbar hides the floating bar and shows it where it was"
-            where, shown = geometry(window)[:2], s.menu_picture("v", "view-menu-shown")
+            s.say("View, Toolbar hides the floating bar and shows it where it was")
+            where, shown = geometry(window)[:2], s.menu("v", name="view-menu-shown")
             s.menu("v", "t")
             wait(lambda: s.find_bar() is None, "View, Toolbar to hide the floating toolbar", 5)
-            check(not np.array_equal(shown, s.menu_picture("v", "view-menu-hidden")), "the check mark to follow")
+            check(not np.array_equal(shown, s.menu("v", name="view-menu-hidden")), "the check mark to follow")
             s.menu("v", "t")
             window = s.expect_bar("floating", "horizontal")[0]
             check(geometry(window)[:2] == where, f"the floating toolbar back at {where}; saw {geometry(window)[:2]}")
-    s.step = "menus and the view still answer"
+    s.say("menus and the view still answer")
     s.menu("f", "p")
     s.turning("menu-play")
     s.menu("f", "p")
@@ -292,13 +292,12 @@ CASES = {"start": start, "open": open_files, "drop": drops, "drop_names": drop_n
          "exit": exit_profile, "no_opengl": no_opengl, "scale": scale, "depth": depth, "wayland": wayland}
 
 if __name__ == "__main__":
-    session = Session(sys.argv[1])
-    began = time.monotonic()
+    session = Session()
     try:
         CASES[sys.argv[1]](session, *sys.argv[2:])
-        print(f"PASS in {time.monotonic() - began:.1f} s")
+        print(f"PASS in {time.monotonic() - session.began:.1f} s")
     except Exception as failure:  # a driver's own error is a failure too, shown with its place
-        print(f"FAIL: {' '.join(sys.argv[1:])}, at: {session.step}\n{failure}", file=sys.stderr)
+        print(f"FAIL: {' '.join(sys.argv[1:])}, at: {session.at}\n{failure}", file=sys.stderr)
         if not isinstance(failure, Failure):
             traceback.print_exc()
         log = os.path.join(session.art, "stderr.log")

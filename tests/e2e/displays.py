@@ -32,13 +32,13 @@ def no_opengl(s, setting):
                  if line and not line.startswith("Message box: ")]
         check(not noise, f"nothing on standard error but the message boxes after {road}; saw {noise}")
 
-    s.step = "a whole session: About, Play with its check mark, a drop, Exit while playing"
+    s.say("a whole session: About, Play with its check mark, a drop, Exit while playing")
     start_without_opengl()
     s.menu("h", "a")
     s.dismiss("About Dorvane", "Escape")
-    stopped = s.menu_picture("f", "file-menu-stopped")
+    stopped = s.menu("f", name="file-menu-stopped")
     s.menu("f", "p")
-    playing = s.menu_picture("f", "file-menu-playing")
+    playing = s.menu("f", name="file-menu-playing")
     check(not pictures or not np.array_equal(stopped, playing), "the check mark on File, Play once playing")
     check(not pictures or s.still(), "no frames drawn while playing")
     before = s.in_view(s.shot("before-drop"))
@@ -49,12 +49,12 @@ def no_opengl(s, setting):
     colourful = lambda image: (np.ptp(image.astype(int), axis=2) > 60).sum()  # noqa: E731
     check(not pictures or colourful(s.in_view(s.shot("after-drop"))) <= colourful(before), "nothing drawn after a drop")
     leave("File, Exit while playing")
-    s.step = "File, Exit just after a drop"
+    s.say("File, Exit just after a drop")
     start_without_opengl()
     s.drop(sphere)
     leave("File, Exit just after a drop")
     if pictures:
-        s.step = "File, Exit with the toolbar floating"
+        s.say("File, Exit with the toolbar floating")
         start_without_opengl()
         x, y, w, h = s.view()
         s.drag(s.main, s.find_bar()[3]["gripper"], (x + w // 2, y + 100))
@@ -88,7 +88,7 @@ def depth(s):
     as near as the depth allows."""
     seen = {}
     for bits in ("24", "16", "30"):
-        s.step = f"the sphere on a {bits}-bit display"
+        s.say(f"the sphere on a {bits}-bit display")
         s.xvfb("-screen", "0", "1280x1024x" + bits)
         s.start()
         shape = s.load("sphere")

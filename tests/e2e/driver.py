@@ -21,9 +21,9 @@ def check(condition, expected):
     if not condition:
         raise Failure("expected " + expected)
 
-def run(*words, check=True, data=None):
+def run(*words, check=True, data=None, timeout=15):
     """Runs a program, bounded in time so that a wedged server cannot hang a case."""
-    done = subprocess.run([str(w) for w in words], input=data, capture_output=True, timeout=15)
+    done = subprocess.run([str(w) for w in words], input=data, capture_output=True, timeout=timeout)
     if check and done.returncode != 0:
         raise Failure(f"expected {words[0]} to succeed; it said: {done.stderr.decode(errors='replace')}")
     return done.stdout.decode(errors="replace")
@@ -48,8 +48,8 @@ def geometry(window):
 class Session:
     """One case's servers, viewer, files and artefacts."""
 
-    def __init__(self, case):
-        self.case, self.began, self._step = case, time.monotonic(), "setting up"
+    def __init__(self):
+        self.began, self.at = time.monotonic(), "setting up"
         self.art = os.environ["E2E_ARTEFACTS"]
         self.viewer, self.make_volume = os.environ["DORVANE"], os.environ["MAKE_VOLUME"]
         self.debug_build = os.environ.get("E2E_DEBUG_BUILD") == "1"
@@ -63,14 +63,9 @@ class Session:
         os.environ.update(GSETTINGS_BACKEND="memory", NO_AT_BRIDGE="1", LC_ALL="C.UTF-8",
                           XDG_CONFIG_HOME=os.path.join(self.work, "config"), HOME=os.path.join(self.work, "home"))
 
-    @property
-    def step(self):
-        return self._step
-
-    @step.setter
-    def step(self, what):  # said as it begins, with the time so far, to show where time goes
+    def say(self, what):  # a step, said as it begins with the time so far, to show where time goes
         print(f"-- {time.monotonic() - self.began:5.1f} s: {what}", flush=True)
-        self._step = what
+        self.at = what
 
     def close(self):
         self.stop()
@@ -93,12 +88,9 @@ class Session:
         os.environ["DISPLAY"] = ":" + wait(lambda: open(number).read().strip(), f"Xvfb {' '.join(options)} to start")
         if self.wm:
             self.servers.append(subprocess.Popen(["openbox", "--sm-disable"], stderr=self.log("openbox.log")))
-            wait(self.wm_running, "openbox to manage the display")
-
-    def wm_running(self):
-        # The window the manager names on the root window outlives it, so it must still be there.
-        check = re.search(r"window id # (\w+)", run("xprop", "-root", "_NET_SUPPORTING_WM_CHECK", check=False))
-        return check and run("xwininfo", "-id", check[1], check=False)
+            # The window the manager names on the root window outlives it, so it must still be there.
+            named = lambda: re.search(r"id # (\w+)", run("xprop", "-root", "_NET_SUPPORTING_WM_CHECK", check=False))
+            wait(lambda: (m := named()) and run("xwininfo", "-id", m[1], check=False), "openbox to manage the display")
 
     def weston(self, xwayland):
         """A Wayland session. With XWayland, weston shows on an X server of its own, whose
@@ -146,20 +138,15 @@ class Session:
 
     def stop(self):
         if self.app and self.app.poll() is None:
-            self.app.terminate()
-            try:
-                self.app.wait(3)
-            except subprocess.TimeoutExpired:
-                self.app.kill()
-                self.app.wait()
+            self.app.kill()
+            self.app.wait()
 
     def exit_by_menu(self):
         """File, Exit ends the viewer within 5 s with status 0, asking nothing."""
         self.menu("f", "x")
         wait(lambda: self.app.poll() is not None,
              lambda: f"the viewer to end after File, Exit; it shows {[t for _, t, _ in self.windows()]}", 5)
-        if self.app.returncode != 0:
-            raise Failure(f"expected exit status 0 from File, Exit; saw {self.app.returncode}")
+        check(self.app.returncode == 0, f"exit status 0 from File, Exit; saw {self.app.returncode}")
 
     def profile(self):
         path = os.path.join(os.environ["XDG_CONFIG_HOME"], "Dorvane", "Dorvane.conf")
@@ -208,21 +195,14 @@ class Session:
         run("xdotool", "windowfocus", "--sync", window or self.main)
         run("xdotool", "key", "--delay", 40, *keys)
 
-    def menu(self, letter, item):
-        """Opens a menu by its mnemonic and picks an item."""
-        self.keys(f"alt+{letter}")
-        wait(self.popup, f"the menu of Alt+{letter} to open", 5)
-        self.keys(item)
-        wait(lambda: not self.popup(), f"the menu to close after picking '{item}'", 5)
-
-    def menu_picture(self, letter, name):
-        """A screenshot of the open menu, closed again."""
+    def menu(self, letter, item="Escape", name=None):
+        """Opens a menu by its mnemonic and picks an item (Escape: closes it); returns a screenshot
+        of the open menu when named."""
         self.keys(f"alt+{letter}")
         menu = wait(self.popup, f"the menu of Alt+{letter} to open", 5)
-        time.sleep(0.3)
-        picture = self.shot(name, menu)
-        self.keys("Escape")
-        wait(lambda: not self.popup(), "Escape to close the menu", 5)
+        picture = name and (time.sleep(0.3) or self.shot(name, menu))
+        self.keys(item)
+        wait(lambda: not self.popup(), f"the menu to close after '{item}'", 5)
         return picture
 
     def wait_dialog(self, title):
@@ -249,10 +229,7 @@ class Session:
 
     def drop(self, *paths):
         """Drags the files from GTK's own drag source onto the viewer with the real pointer."""
-        done = subprocess.run([os.environ["DRAG_FILES"], self.main, "-"], input=b"\n".join(map(os.fsencode, paths)),
-                              stderr=subprocess.PIPE, timeout=60)
-        if done.returncode != 0:
-            raise Failure(f"expected the viewer to take the drop of {paths}; {done.stderr.decode(errors='replace')}")
+        run(os.environ["DRAG_FILES"], self.main, "-", data=b"\n".join(map(os.fsencode, paths)), timeout=60)
 
     def messages(self):
         """What the message boxes said: a debug build writes each text to standard error."""
@@ -265,14 +242,13 @@ class Session:
         self.wait_dialog("Dorvane")
         if self.debug_build:
             said = self.messages()[self.messages_seen:]
-            if len(said) != 1 or text not in said[0]:
-                raise Failure(f'expected one new message box saying "{text}"; saw {said}')
+            check(len(said) == 1 and text in said[0], f'one new message box saying "{text}"; saw {said}')
         self.messages_seen += 1
         self.dismiss("Dorvane", "Return")
 
     def expect_no_message(self):
-        if self.dialogs("Dorvane") or (self.debug_build and len(self.messages()) != self.messages_seen):
-            raise Failure(f"expected no message box; saw {self.messages()[self.messages_seen:]}")
+        check(not self.dialogs("Dorvane") and not (self.debug_build and len(self.messages()) != self.messages_seen),
+              f"no message box; saw {self.messages()[self.messages_seen:]}")
 
     # ---- Pictures ----------------------------------------------------------------------
     def shot(self, name, window=None):
@@ -310,19 +286,13 @@ class Session:
 
     def turning(self, name):
         """Three screenshots 0.3 s apart, each unlike the one before: one change may be a repaint."""
-        pictures = [self.shot(name)]
-        for _ in range(2):
-            time.sleep(0.3)
-            pictures.append(self.shot(name))
-        if any(np.array_equal(a, b) for a, b in zip(pictures, pictures[1:])):
-            raise Failure(f"expected the volume to turn ({name}); two screenshots in a row are equal")
+        pictures = [time.sleep(0.3 * k) or self.shot(name) for k in (0, 1, 1)]
+        check(not any(map(np.array_equal, pictures, pictures[1:])), f"the volume to turn ({name}); two shots equal")
 
     def wait_drawn(self):
         """A volume has come when its cubes light part, not most, of the view (a dialog's remains: most)."""
-        def drawn():
-            count = lit(self.in_view(self.shot("drawn"))).mean()
-            return 0 < count < 0.5
-        wait(drawn, "the volume drawn in the view (some, not most, pixels lit)", 15)
+        wait(lambda: 0 < lit(self.in_view(self.shot("drawn"))).mean() < 0.5,
+             "the volume drawn in the view (some, not most, pixels lit)", 15)
         self.settle()
         return outline(self.in_view(self.shot("drawn")))
 
@@ -388,12 +358,10 @@ class Session:
         """Clicks the close box on the window manager's title bar."""
         extents = re.findall(r"\d+", run("xprop", "-id", window, "_NET_FRAME_EXTENTS").split("=")[-1])
         left, right, top, _ = map(int, extents or [0] * 4)
-        if not top:
-            raise Failure(f"expected a title bar on window {window}; it has none")
+        check(top, f"a title bar on window {window}; it has none")
         x, y, w, _ = geometry(window)
         path = os.path.join(self.art, "title-bar.png")
         run("import", "-window", "root", "-crop", f"{w + left + right}x{top}+{x - left}+{y - top}", "+repage", path)
         mark = rightmost_mark(np.asarray(Image.open(path).convert("RGB")))
-        if not mark:
-            raise Failure("expected a close box on the title bar in title-bar.png; found none")
+        check(mark, "a close box on the title bar in title-bar.png; found none")
         run("xdotool", "mousemove", "--sync", x - left + mark[0], y - top + mark[1], "click", 1)

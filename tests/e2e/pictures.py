@@ -9,12 +9,8 @@ def find_part(mask, before, gap=2):
     marked = np.flatnonzero(mask[:max(before, 0)])
     if marked.size == 0:
         return None
-    start = end = marked[-1]
-    for p in marked[::-1]:
-        if start - p > gap + 1:
-            break
-        start = p
-    return int(start), int(end)
+    starts = marked[np.r_[True, np.diff(marked) > gap + 1]]  # each run's first position
+    return int(starts[-1]), int(marked[-1])
 
 def bar_parts(image, exclude=None):
     """Finds the toolbar in a picture by what a person sees: the yellow question mark, the
