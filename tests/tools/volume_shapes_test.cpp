@@ -67,33 +67,23 @@ TEST(VolumeShapes, PlainShapesFillJustTheirCells)
     }
 }
 
-struct SolidCase {
-    const char* name;
-    std::function<std::vector<unsigned char>()> make;
-    double expected_volume;
-};
-
-const SolidCase kSolids[] = {
-    {"sphere", volumes::Sphere, 4.0 / 3.0 * M_PI* std::pow(30.0, 3)},
-    {"shell", volumes::HollowShell, 4.0 / 3.0 * M_PI*(std::pow(30.0, 3) - std::pow(28.0, 3))},
-    {"torus", volumes::Torus, 2.0 * M_PI* M_PI * 40.0 * 12.0 * 12.0},
-};
-
-TEST(VolumeShapes, SolidsHaveTheirGeometricVolume)
-{
-    for (const SolidCase& solid : kSolids) {
-        SCOPED_TRACE(solid.name);
-        EXPECT_NEAR(double(Occupied(solid.make())), solid.expected_volume, 0.04 * solid.expected_volume);
-    }
-}
-
 // The viewer spins volumes about the vertical axis; these must look the same from every
 // side and be mirror images top to bottom, or they wobble.
-TEST(VolumeShapes, SolidsAreSymmetricAboutTheRotationAxis)
+TEST(VolumeShapes, SolidsHaveTheirGeometricVolumeAndAreSymmetricAboutTheRotationAxis)
 {
-    for (const SolidCase& solid : kSolids) {
+    const struct {
+        const char* name;
+        std::function<std::vector<unsigned char>()> make;
+        double expected_volume;
+    } solids[] = {
+        {"sphere", volumes::Sphere, 4.0 / 3.0 * M_PI * std::pow(30.0, 3)},
+        {"shell", volumes::HollowShell, 4.0 / 3.0 * M_PI * (std::pow(30.0, 3) - std::pow(28.0, 3))},
+        {"torus", volumes::Torus, 2.0 * M_PI * M_PI * 40.0 * 12.0 * 12.0},
+    };
+    for (const auto& solid : solids) {
         SCOPED_TRACE(solid.name);
         const auto bytes = solid.make();
+        EXPECT_NEAR(double(Occupied(bytes)), solid.expected_volume, 0.04 * solid.expected_volume);
         std::size_t mismatches = 0;
         for (int y = -31; y <= 31; ++y) {
             for (int z = -63; z <= 63; ++z) {
