@@ -22,26 +22,11 @@ unsigned char At(const std::vector<unsigned char>& bytes, int x, int y, int z)
                                   GridShape::kAxisColumn + x)];
 }
 
-struct NamedShape {
-    const char* name;
-    std::function<std::vector<unsigned char>()> make;
-};
-
-const NamedShape kAllShapes[] = {
-    {"sphere", volumes::Sphere},     {"shell", volumes::HollowShell},
-    {"torus", volumes::Torus},       {"block", volumes::FullBlock},
-    {"empty", volumes::Empty},       {"cell", volumes::SingleCellOnAxis},
-    {"column", volumes::AxisColumn}, {"noise", [] { return volumes::Noise(0.3, 5); }},
-};
-
-TEST(VolumeShapes, EveryShapeIsAFullGridOfZerosAndOnes)
+// Every shape is a whole grid of zeros and ones.
+void ExpectAGrid(const std::vector<unsigned char>& bytes)
 {
-    for (const NamedShape& shape : kAllShapes) {
-        SCOPED_TRACE(shape.name);
-        const auto bytes = shape.make();
-        ASSERT_EQ(bytes.size(), GridShape::kCells);
-        EXPECT_TRUE(std::all_of(bytes.begin(), bytes.end(), [](unsigned char b) { return b <= 1; }));
-    }
+    EXPECT_EQ(bytes.size(), GridShape::kCells);
+    EXPECT_TRUE(std::all_of(bytes.begin(), bytes.end(), [](unsigned char b) { return b <= 1; }));
 }
 
 // The cell sits at the middle layer and the column in every layer, both on the axis.
@@ -61,6 +46,7 @@ TEST(VolumeShapes, PlainShapesFillJustTheirCells)
     for (const auto& shape : shapes) {
         SCOPED_TRACE(shape.name);
         const auto bytes = shape.make();
+        ExpectAGrid(bytes);
         EXPECT_EQ(Occupied(bytes), shape.occupied);
         for (int y = shape.lowestOnAxis; y <= shape.highestOnAxis; ++y)
             EXPECT_EQ(At(bytes, 0, y, 0), 1) << "y " << y;
@@ -83,6 +69,7 @@ TEST(VolumeShapes, SolidsHaveTheirGeometricVolumeAndAreSymmetricAboutTheRotation
     for (const auto& solid : solids) {
         SCOPED_TRACE(solid.name);
         const auto bytes = solid.make();
+        ExpectAGrid(bytes);
         EXPECT_NEAR(double(Occupied(bytes)), solid.expected_volume, 0.04 * solid.expected_volume);
         std::size_t mismatches = 0;
         for (int y = -31; y <= 31; ++y) {
@@ -103,6 +90,7 @@ TEST(VolumeNoise, OccupiedFractionFollowsDensityInEveryLayer)
     for (const double density : {0.0, 0.1, 0.5, 1.0}) {
         SCOPED_TRACE(density);
         const auto bytes = volumes::Noise(density, 42);
+        ExpectAGrid(bytes);
         EXPECT_NEAR(double(Occupied(bytes)) / double(GridShape::kCells), density, 0.005);
         // A weak generator shows up as layers far off the average.
         for (int layer = 0; layer < GridShape::kLayers; ++layer) {
