@@ -2,8 +2,6 @@
 #include "program_session.h"
 
 #include "framework/wait_cursor.h"
-#include "framework/test_seams.h"
-#include "framework/win_app.h"
 
 #include <gtest/gtest.h>
 
@@ -14,8 +12,6 @@
 
 namespace {
 
-constexpr std::size_t kVolume = VoxelGrid::kCells;
-
 std::vector<unsigned char> Pattern(std::size_t size, unsigned seed)
 {
     std::mt19937 random(seed);
@@ -23,14 +19,6 @@ std::vector<unsigned char> Pattern(std::size_t size, unsigned seed)
     for (auto& b : bytes)
         b = random() % 3 == 0 ? static_cast<unsigned char>(random()) : 0;
     return bytes;
-}
-
-std::string g_pathToSpoil;
-void (*g_spoil)(const std::string&) = nullptr;
-CString ChooseThenSpoil()
-{
-    g_spoil(g_pathToSpoil);
-    return CString(g_pathToSpoil);
 }
 
 }  // namespace
@@ -92,15 +80,12 @@ TEST(Hardening, AFileThatChangesAfterItWasChosen)
     for (const auto& c : cases) {
         OpenThroughFileOpen(WriteTestFile("steady", Pattern(kVolume, 5)));
         const auto shown = View()->m_voxels.cells;
-        g_pathToSpoil = WriteTestFile("changing", Pattern(kVolume, 6));
-        g_spoil = c.spoil;
-        AfxSetFileChooser(&ChooseThenSpoil);
-        MainFrame()->RouteCommand(ID_FILE_OPEN);
+        const std::string path = WriteTestFile("changing", Pattern(kVolume, 6));
+        OpenThroughFileOpen(path, c.spoil);
         const auto messages = TakeMessages();
         ASSERT_EQ(messages.size(), 1u) << c.what;
-        EXPECT_NE(messages[0].find(g_pathToSpoil + c.reason), std::string::npos) << messages[0];
+        EXPECT_NE(messages[0].find(path + c.reason), std::string::npos) << messages[0];
         EXPECT_EQ(View()->m_voxels.cells, shown) << c.what;
         EXPECT_EQ(AfxWaitCursorLevel(), 0);
     }
-    OpenThroughFileOpen(WriteTestFile("restore chooser", Pattern(kVolume, 7)));
 }
