@@ -5,9 +5,8 @@
 
 #include <gtest/gtest.h>
 
-#include <fcntl.h>
+#include <filesystem>
 #include <random>
-#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
@@ -26,9 +25,7 @@ std::vector<unsigned char> Pattern(std::size_t size, unsigned seed)
 TEST(Hardening, PathsOfEveryShapeLoadOnBothRoads)
 {
     const std::string folder = TestFolder();
-    const std::string deep = folder + "/" + std::string(200, 'd') + "/" + std::string(200, 'e');
-    ::mkdir((folder + "/" + std::string(200, 'd')).c_str(), 0755);
-    ::mkdir(deep.c_str(), 0755);
+    std::filesystem::create_directories(folder + "/" + std::string(200, 'd') + "/" + std::string(200, 'e'));
     const std::string names[] = {
         "with spaces in it",
         "quotes \" and ' too",
@@ -54,10 +51,7 @@ TEST(Hardening, PathsOfEveryShapeLoadOnBothRoads)
 TEST(Hardening, AHugeSparseFileLoadsItsFirstMegabyteOnly)
 {
     const std::string path = WriteTestFile("huge", Pattern(kVolume, 99));
-    const int fd = ::open(path.c_str(), O_WRONLY);
-    ASSERT_GE(fd, 0);
-    ASSERT_EQ(::ftruncate(fd, 4LL << 30), 0);
-    ::close(fd);
+    ASSERT_EQ(::truncate(path.c_str(), 4LL << 30), 0);
     OpenThroughFileOpen(path);
     EXPECT_TRUE(TakeMessages().empty());
     EXPECT_EQ(Document()->m_voxels.cells, Decoded(Pattern(kVolume, 99)).cells);

@@ -13,14 +13,9 @@
 
 namespace {
 
-std::vector<unsigned char> Bytes(std::size_t size, unsigned char value)
-{
-    return std::vector<unsigned char>(size, value);
-}
-
 std::vector<unsigned char> OneAt(std::size_t offset)
 {
-    auto bytes = Bytes(kVolume, 0);
+    std::vector<unsigned char> bytes(kVolume, 0);
     bytes[offset] = 0x80;
     return bytes;
 }
@@ -31,9 +26,9 @@ protected:
     void SetUp() override
     {
         TakeMessages();
-        OpenThroughFileOpen(WriteTestFile("ones", Bytes(kVolume, 0xFF)));
+        OpenThroughFileOpen(WriteTestFile("ones", std::vector<unsigned char>(kVolume, 0xFF)));
         ASSERT_TRUE(TakeMessages().empty());
-        ones = Decoded(Bytes(kVolume, 1));
+        ones = Decoded(std::vector<unsigned char>(kVolume, 1));
         ASSERT_TRUE(Document()->m_voxels.cells == ones.cells);
     }
     VoxelGrid ones;
@@ -74,7 +69,7 @@ TEST_F(Loading, BadPathsAreRefusedInWordsOnBothRoads)
     ::symlink(loop.c_str(), loop.c_str());
     const std::string subfolder = folder + "/a folder";
     ::mkdir(subfolder.c_str(), 0700);
-    const std::string secret = WriteTestFile("secret", Bytes(kVolume, 0));
+    const std::string secret = WriteTestFile("secret", std::vector<unsigned char>(kVolume, 0));
     ::chmod(secret.c_str(), 0);
     const std::string notRegular = "it is not a regular file (a pipe, a device or a socket)";
     const struct {
@@ -114,7 +109,7 @@ TEST_F(Loading, BadPathsAreRefusedInWordsOnBothRoads)
 
 TEST_F(Loading, ADropLoadsTheLastFileIntoTheViewOnly)
 {
-    const std::string first = WriteTestFile("first", Bytes(kVolume, 0));
+    const std::string first = WriteTestFile("first", std::vector<unsigned char>(kVolume, 0));
     const std::string second = WriteTestFile("second", OneAt(5));
     const std::string last = WriteTestFile("last one", OneAt(VoxelGrid::kLayerStride));
     DropOnView({first, second, last});

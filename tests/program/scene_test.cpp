@@ -10,8 +10,8 @@
 
 namespace {
 
-// Small scenes: a slab of cells one deep (-1 for every layer, row or column), and the
-// block's eight corner cells. A whole grid takes seconds a frame in an unoptimised build.
+// Small scenes: a slab of cells one deep (-1 for every layer, row or column). A whole grid takes seconds a
+// frame in an unoptimised build.
 void FillSlab(int layer, int row, int column, BYTE value = 1)
 {
     View()->m_voxels.Clear();
@@ -23,14 +23,6 @@ void FillSlab(int layer, int row, int column, BYTE value = 1)
 }
 
 constexpr int kFront = VoxelGrid::kRows - 1;  // the row nearest the viewer at angle 0
-
-void AddCorners()
-{
-    for (int l : {0, VoxelGrid::kLayers - 1})
-        for (int r : {0, VoxelGrid::kRows - 1})
-            for (int c : {0, VoxelGrid::kColumns - 1})
-                View()->m_voxels[VoxelGrid::Index(l, r, c)] = 1;
-}
 
 Picture DrawAt(float angle)
 {
@@ -100,15 +92,16 @@ TEST(Scene, OnlyCellsHoldingExactlyOneAreDrawn)
 TEST(Scene, FullGridSilhouetteIsTheProjectedBlock)
 {
     FillSlab(-1, kFront, -1);
-    AddCorners();
+    for (int l : {0, VoxelGrid::kLayers - 1})
+        for (int r : {0, VoxelGrid::kRows - 1})
+            for (int c : {0, VoxelGrid::kColumns - 1})
+                View()->m_voxels[VoxelGrid::Index(l, r, c)] = 1;
     for (float angle : {0.0f, 30.0f, 75.0f}) {
         const Picture picture = DrawAt(angle);
         const Box want = PredictedBlock(angle, picture.width, picture.height);
         const Box seen = LitBox(picture);
-        EXPECT_NEAR(seen.left, want.left, 1.0) << "angle " << angle;
-        EXPECT_NEAR(seen.right, want.right, 1.0) << "angle " << angle;
-        EXPECT_NEAR(seen.bottom, want.bottom, 1.0) << "angle " << angle;
-        EXPECT_NEAR(seen.top, want.top, 1.0) << "angle " << angle;
+        for (double Box::*side : {&Box::left, &Box::right, &Box::bottom, &Box::top})
+            EXPECT_NEAR(seen.*side, want.*side, 1.0) << "angle " << angle;
         if (angle == 0.0f) {
             // Straight on, the block shows as its front face: a filled rectangle.
             const double area = (seen.right - seen.left) * (seen.top - seen.bottom);

@@ -5,7 +5,6 @@
 #include "resources/resource.h"
 
 #include "framework/resources.h"
-#include "framework/win_app.h"
 #include "tests/support/toolkit_inspect.h"
 #include "tests/support/toolkit_session.h"
 

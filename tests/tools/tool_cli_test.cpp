@@ -142,11 +142,8 @@ TEST_F(ToolCli, BadArgumentsAreRefusedWithUsageWithoutWritingAnything)
 TEST_F(ToolCli, WriteFailureNamesTheFileAndTheReasonAndLeavesNoTemporaryFile)
 {
     fs::create_directory(directory_ / "occupied-by-directory");
-    const struct {
-        fs::path path;
-        int reason;
-    } unwritable[] = {{directory_ / "missing" / "sphere", ENOENT},
-                      {directory_ / "occupied-by-directory", EISDIR}};
+    const std::pair<fs::path, int> unwritable[] = {{directory_ / "missing" / "sphere", ENOENT},
+                                                   {directory_ / "occupied-by-directory", EISDIR}};
     for (const auto& [path, reason] : unwritable) {
         SCOPED_TRACE(path.string());
         const auto [status, errors] = Run({"sphere", path.string()});

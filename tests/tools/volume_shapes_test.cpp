@@ -8,8 +8,6 @@
 
 namespace {
 
-constexpr std::size_t kCellsPerLayer = GridShape::kLayerStride;
-
 std::size_t Occupied(const std::vector<unsigned char>& bytes)
 {
     return std::size_t(std::count(bytes.begin(), bytes.end(), 1));
@@ -94,9 +92,9 @@ TEST(VolumeNoise, OccupiedFractionFollowsDensityInEveryLayer)
         EXPECT_NEAR(double(Occupied(bytes)) / double(GridShape::kCells), density, 0.005);
         // A weak generator shows up as layers far off the average.
         for (int layer = 0; layer < GridShape::kLayers; ++layer) {
-            const auto begin = bytes.begin() + std::ptrdiff_t(layer * kCellsPerLayer);
-            const auto ones = std::count(begin, begin + std::ptrdiff_t(kCellsPerLayer), 1);
-            ASSERT_NEAR(double(ones) / kCellsPerLayer, density, 0.02) << "layer " << layer;
+            const auto begin = bytes.begin() + std::ptrdiff_t(layer * GridShape::kLayerStride);
+            const auto ones = std::count(begin, begin + std::ptrdiff_t(GridShape::kLayerStride), 1);
+            ASSERT_NEAR(double(ones) / GridShape::kLayerStride, density, 0.02) << "layer " << layer;
         }
     }
 }
