@@ -107,8 +107,7 @@ TEST(Palette, TheFrameRealisesTheViewsPaletteWhenAnotherWindowChangedColours)
         CSystemPalette::Instance().Reset();
         MainFrame()->SendMessage(WM_PALETTECHANGED, reinterpret_cast<WPARAM>(c.focus->m_hWnd));
         // Realising what is already realised changes no entry.
-        const UINT stillToChange = CSystemPalette::Instance().Realize(View()->m_palette);
-        EXPECT_EQ(stillToChange == 0, c.realised) << c.cause;
+        EXPECT_EQ(CSystemPalette::Instance().Realize(View()->m_palette) == 0, c.realised) << c.cause;
     }
     CSystemPalette::Instance().Reset();
     EXPECT_EQ(MainFrame()->SendMessage(WM_QUERYNEWPALETTE), FALSE);

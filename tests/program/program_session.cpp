@@ -3,15 +3,15 @@
 #include "framework/test_seams.h"
 #include "framework/win_app.h"
 #include "platform/drop_files.h"
+#include "tests/support/toolkit_inspect.h"
 
 #include <GL/gl.h>
-
-#include <fstream>
 
 namespace {
 
 std::vector<std::string> g_messages;
 std::string g_chosenPath;
+void (*g_meanwhile)(const std::string&) = nullptr;
 
 int CollectMessage(const char* text, const char*, UINT)
 {
@@ -21,10 +21,30 @@ int CollectMessage(const char* text, const char*, UINT)
 
 CString ChooseFile()
 {
+    if (g_meanwhile != nullptr)
+        g_meanwhile(g_chosenPath);
     return CString(g_chosenPath);
 }
 
 }  // namespace
+
+// The program starts as it does for a person, on a 640 x 480 window, with message boxes
+// collected instead of shown; the tests share that one start.
+bool StartTestProgram()
+{
+    CollectMessages();
+    if (!AfxGetApp()->InitInstance())
+        return false;
+    AfxTestResizeWindow(MainFrame()->m_hWnd, 640, 480);
+    Pump(300);
+    return true;
+}
+
+void EndTestProgram()
+{
+    MainFrame()->SendMessage(WM_CLOSE);
+    AfxGetApp()->ExitInstance();
+}
 
 CCubeView* View()
 {
@@ -62,9 +82,10 @@ std::vector<std::string> TakeMessages()
     return taken;
 }
 
-void OpenThroughFileOpen(const std::string& path)
+void OpenThroughFileOpen(const std::string& path, void (*meanwhile)(const std::string&))
 {
     g_chosenPath = path;
+    g_meanwhile = meanwhile;
     AfxSetFileChooser(&ChooseFile);
     MainFrame()->RouteCommand(ID_FILE_OPEN);
 }
@@ -76,12 +97,12 @@ void DropOnView(const std::vector<std::string>& paths)
     DragFinish(drop);
 }
 
-std::size_t Picture::LitCount() const
+std::size_t Picture::LitCount(int fullChannel) const
 {
     std::size_t lit = 0;
     for (int y = 0; y < height; ++y)
         for (int x = 0; x < width; ++x)
-            lit += IsLit(x, y) ? 1 : 0;
+            lit += IsLit(x, y) && (fullChannel < 0 || At(x, y)[fullChannel] >= 250) ? 1 : 0;
     return lit;
 }
 
@@ -98,15 +119,6 @@ Picture ReadPicture()
     glPixelStorei(GL_PACK_ALIGNMENT, 1);
     glReadPixels(0, 0, picture.width, picture.height, GL_RGB, GL_UNSIGNED_BYTE, picture.rgb.data());
     return picture;
-}
-
-void SavePicture(const Picture& picture, const std::string& name)
-{
-    std::ofstream out(name + ".ppm", std::ios::binary);
-    out << "P6\n" << picture.width << ' ' << picture.height << "\n255\n";
-    // Read-back rows run bottom-up; a picture file's run top-down.
-    for (int y = picture.height - 1; y >= 0; --y)
-        out.write(reinterpret_cast<const char*>(picture.At(0, y)), picture.width * 3);
 }
 
 float Angle()

@@ -17,6 +17,7 @@ std::string Caption();
 
 // The grid a file's bytes give by the decoding rule, written again here: nonzero bytes
 // are occupied cells, and only the first 1,048,576 count.
+constexpr std::size_t kVolume = VoxelGrid::kCells;
 VoxelGrid Decoded(const std::vector<unsigned char>& bytes);
 
 // From now on message boxes are collected instead of shown: those shown since the last
@@ -24,8 +25,9 @@ VoxelGrid Decoded(const std::vector<unsigned char>& bytes);
 void CollectMessages();
 std::vector<std::string> TakeMessages();
 
-// Opens a file through File Open, with the file chooser answering path.
-void OpenThroughFileOpen(const std::string& path);
+// Opens a file through File Open, with the file chooser answering path after doing
+// `meanwhile`, when given.
+void OpenThroughFileOpen(const std::string& path, void (*meanwhile)(const std::string&) = nullptr);
 // Drops files on the view, as the desktop's drag and drop would.
 void DropOnView(const std::vector<std::string>& paths);
 
@@ -43,10 +45,9 @@ struct Picture {
         const unsigned char* p = At(x, y);
         return p[0] || p[1] || p[2];
     }
-    std::size_t LitCount() const;
+    // Lit pixels; given a channel, those of them where it is full.
+    std::size_t LitCount(int fullChannel = -1) const;
 };
 Picture ReadPicture();
-// Saves a picture where a person can look at it (a binary PPM in the build folder).
-void SavePicture(const Picture& picture, const std::string& name);
 
 float Angle();
