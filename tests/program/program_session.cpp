@@ -28,24 +28,6 @@ CString ChooseFile()
 
 }  // namespace
 
-// The program starts as it does for a person, on a 640 x 480 window, with message boxes
-// collected instead of shown; the tests share that one start.
-bool StartTestProgram()
-{
-    CollectMessages();
-    if (!AfxGetApp()->InitInstance())
-        return false;
-    AfxTestResizeWindow(MainFrame()->m_hWnd, 640, 480);
-    Pump(300);
-    return true;
-}
-
-void EndTestProgram()
-{
-    MainFrame()->SendMessage(WM_CLOSE);
-    AfxGetApp()->ExitInstance();
-}
-
 CCubeView* View()
 {
     return static_cast<CCubeView*>(MainView());
