@@ -221,10 +221,14 @@ class Session:
         run("xdotool", "type", "--delay", 10, path)
         time.sleep(0.2)
         self.keys("Return", window=chooser)
-        if os.path.isdir(path):  # the chooser goes into a folder; Escape leaves the typed path, then the chooser
-            time.sleep(0.5)
-            self.keys("Escape", window=chooser)
-            self.dismiss("Open", "Escape")
+        if os.path.isdir(path):  # the chooser goes into a folder and stays open
+            def escaped():  # the first Escape may only leave the typed path, if the entry still has it
+                if self.dialogs("Open"):
+                    run("xdotool", "windowfocus", "--sync", chooser, check=False)  # gone meanwhile: fine
+                    run("xdotool", "key", "Escape", check=False)
+                    time.sleep(0.5)
+                return not self.dialogs("Open")
+            wait(escaped, "Escape to close the file chooser in the folder", 5)
         wait(lambda: not self.dialogs("Open"), f"the file chooser to close after Return on {path}")
 
     def drop(self, *paths):
