@@ -57,7 +57,7 @@ TEST(Hardening, AHugeSparseFileLoadsItsFirstMegabyteOnly)
     EXPECT_EQ(Document()->m_voxels.cells, Decoded(Pattern(kVolume, 99)).cells);
     DropOnView({path});
     EXPECT_EQ(View()->m_voxels.cells, Decoded(Pattern(kVolume, 99)).cells);
-    ::unlink(path.c_str());
+    EXPECT_EQ(::unlink(path.c_str()), 0);
 }
 
 TEST(Hardening, AFileThatChangesAfterItWasChosen)
@@ -67,8 +67,8 @@ TEST(Hardening, AFileThatChangesAfterItWasChosen)
         void (*spoil)(const std::string&);
         std::string reason;
     } cases[] = {
-        {"deleted", [](const std::string& p) { ::unlink(p.c_str()); }, "\": there is no such file."},
-        {"truncated", [](const std::string& p) { ::truncate(p.c_str(), 100); },
+        {"deleted", [](const std::string& p) { EXPECT_EQ(::unlink(p.c_str()), 0); }, "\": there is no such file."},
+        {"truncated", [](const std::string& p) { EXPECT_EQ(::truncate(p.c_str(), 100), 0); },
          "\": the file ends too soon, after 100 bytes."},
     };
     for (const auto& c : cases) {

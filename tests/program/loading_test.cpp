@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cerrno>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -58,19 +59,20 @@ TEST_F(Loading, BadPathsAreRefusedInWordsOnBothRoads)
 {
     const std::string folder = TestFolder();
     const std::string fifo = folder + "/pipe", fed = folder + "/pipe with a writer";
-    ::unlink(fifo.c_str());
-    ::unlink(fed.c_str());
+    for (const std::string& left : {fifo, fed})
+        ASSERT_TRUE(::unlink(left.c_str()) == 0 || errno == ENOENT) << left;
     ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
     ASSERT_EQ(::mkfifo(fed.c_str(), 0600), 0);
     // Held open and fed a byte: opening it does not wait, but reading a volume would.
     const int writer = ::open(fed.c_str(), O_RDWR);
+    ASSERT_GE(writer, 0);
     ASSERT_EQ(::write(writer, "x", 1), 1);
     const std::string loop = folder + "/loop";
-    ::symlink(loop.c_str(), loop.c_str());
+    ASSERT_TRUE(::symlink(loop.c_str(), loop.c_str()) == 0 || errno == EEXIST);
     const std::string subfolder = folder + "/a folder";
-    ::mkdir(subfolder.c_str(), 0700);
+    ASSERT_TRUE(::mkdir(subfolder.c_str(), 0700) == 0 || errno == EEXIST);
     const std::string secret = WriteTestFile("secret", std::vector<unsigned char>(kVolume, 0));
-    ::chmod(secret.c_str(), 0);
+    ASSERT_EQ(::chmod(secret.c_str(), 0), 0);
     const std::string notRegular = "it is not a regular file (a pipe, a device or a socket)";
     const struct {
         std::string path;

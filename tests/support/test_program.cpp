@@ -26,7 +26,8 @@ std::string WriteTestFile(const std::string& name, const std::vector<unsigned ch
 {
     const std::string path = g_folder + "/" + name;
     std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+    if (!out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size())))
+        ADD_FAILURE() << "cannot write " << path;
     return path;
 }
 
@@ -51,9 +52,12 @@ int main(int argc, char** argv)
     if (::testing::GTEST_FLAG(list_tests))
         return RUN_ALL_TESTS();
     char folder[] = "/tmp/dorvane-test-XXXXXX";
-    g_folder = mkdtemp(folder);
-    chmod(folder, 0755);  // so that tests run as a user without rights reach their files
-    setenv("XDG_CONFIG_HOME", g_folder.c_str(), 1);
+    // Readable by all, so that tests run as a user without rights reach their files.
+    if (mkdtemp(folder) == nullptr || chmod(folder, 0755) != 0 || setenv("XDG_CONFIG_HOME", folder, 1) != 0) {
+        std::perror("The tests' folder in /tmp");
+        return 1;
+    }
+    g_folder = folder;
     if (!AfxTestStartToolkit(argc, argv)) {
         std::fprintf(stderr, "These tests need an X display ($DISPLAY).\n");
         return 1;
