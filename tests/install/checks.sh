@@ -13,3 +13,8 @@ require_tools() {
   done
   [ "$failures" -eq 0 ] || exit 1
 }
+
+# The validators' findings the README accepts, one a line: a tag, or a tag and its subject.
+accepted_findings() {
+  sed -n '/^### Validator warnings accepted/,/^#/p' "$SOURCE_DIR/README.md" | sed -nE 's/^- `([^`]+)`.*/\1/p'
+}

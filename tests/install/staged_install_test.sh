@@ -2,7 +2,7 @@
 # Installs the build into a temporary root as a packager would (`cmake --install` under
 # /usr) and checks the result with the desktop's own validators: the desktop entry, the
 # AppStream data, the manual page, and each icon's size. A missing validator is a failure,
-# not a reason to skip. Needs BUILD_DIR and PROJECT_VERSION.
+# not a reason to skip. Needs BUILD_DIR, SOURCE_DIR and PROJECT_VERSION.
 source "$(dirname "$0")/checks.sh"
 
 # tool | the Debian package that has it
@@ -44,9 +44,22 @@ check() {
     fail "$what reports: $output"
   fi
 }
+# AppStream's validator at its most exacting: every finding down to the pedantic ones is a
+# failure unless the README accepts it. Its exit status is no guide, since one release
+# fails on a warning the README accepts and another passes it.
+accepted=$(accepted_findings)
+appstream() {
+  local what=$1 output level tag subject
+  shift
+  output=$("$@" 2>&1) || grep -qE '^[EWIP]: ' <<<"$output" || fail "$what failed: $output"
+  while read -r level _ tag subject; do
+    [ "$level" != "E:" ] && grep -qxF -e "$tag" -e "$tag $subject" <<<"$accepted" ||
+      fail "$what: $level $tag $subject"
+  done < <(grep -E '^[EWIP]: ' <<<"$output")
+}
 check "desktop-file-validate" desktop-file-validate "$desktop"
-check "appstreamcli validate" appstreamcli validate --no-net --pedantic --strict "$metainfo"
-check "appstreamcli validate-tree" appstreamcli validate-tree --no-net --pedantic --strict "$root"
+appstream "appstreamcli validate" appstreamcli validate --no-net --pedantic "$metainfo"
+appstream "appstreamcli validate-tree" appstreamcli validate-tree --no-net --pedantic "$root"
 warnings=$(LC_ALL=C.UTF-8 MANWIDTH=80 man --warnings -l "$manual" 2>&1 >/dev/null)
 [ -z "$warnings" ] || fail "man --warnings: $warnings"
 [ -n "$(LC_ALL=C.UTF-8 MANWIDTH=80 man -l "$manual" 2>/dev/null | grep -F XDG_CONFIG_HOME)" ] ||
