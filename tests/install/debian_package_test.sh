@@ -28,6 +28,7 @@ expectations=(
   "Section|graphics"
   "Depends|*libwxgtk3.2*"
   "Depends|*libglu1*"
+  "Recommends|*librsvg2-common*"
 )
 for row in "${expectations[@]}"; do
   IFS='|' read -r name pattern <<<"$row"
