@@ -100,7 +100,7 @@ TEST(Scene, FullGridSilhouetteIsTheProjectedBlock)
         const Picture picture = DrawAt(angle);
         const Box want = PredictedBlock(angle, picture.width, picture.height);
         const Box seen = LitBox(picture);
-        for (double Box::*side : {&Box::left, &Box::right, &Box::bottom, &Box::top})
+        for (auto side : {&Box::left, &Box::right, &Box::bottom, &Box::top})
             EXPECT_NEAR(seen.*side, want.*side, 1.0) << "angle " << angle;
         if (angle == 0.0f) {
             // Straight on, the block shows as its front face: a filled rectangle.
