@@ -51,11 +51,11 @@ accepted=$(accepted_findings)
 appstream() {
   local what=$1 output level tag subject
   shift
-  output=$("$@" 2>&1) || grep -qE '^[EWIP]: ' <<<"$output" || fail "$what failed: $output"
+  output=$("$@" 2>&1) || grep -qE '^\s*[EWIP]: ' <<<"$output" || fail "$what failed: $output"
   while read -r level _ tag subject; do
     [ "$level" != "E:" ] && grep -qxF -e "$tag" -e "$tag $subject" <<<"$accepted" ||
       fail "$what: $level $tag $subject"
-  done < <(grep -E '^[EWIP]: ' <<<"$output")
+  done < <(grep -E '^\s*[EWIP]: ' <<<"$output")
 }
 check "desktop-file-validate" desktop-file-validate "$desktop"
 appstream "appstreamcli validate" appstreamcli validate --no-net --pedantic "$metainfo"
