@@ -1,6 +1,6 @@
 // An archive over a file, taken from in pieces of any size: small takes come out of its
-// buffer, large ones straight from the file. The reader says when the data ran out too
-// soon, with the end-of-file archive exception.
+// buffer, large ones straight from the file. A reader that finds the data ended too soon
+// says so with the end-of-file archive exception (ThrowEndOfFile).
 #pragma once
 
 #include "file.h"
