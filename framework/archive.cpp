@@ -18,12 +18,6 @@ bool CArchive::TryFill()
     return got > 0;
 }
 
-void CArchive::Fill()
-{
-    if (!TryFill())
-        ThrowEndOfFile();
-}
-
 // What is left in the buffer is taken first. A request that would use up a whole buffer
 // or more then reads straight from the file into the caller's memory: copying it through
 // the buffer would only cost a second pass over the bytes and more reads of the file.

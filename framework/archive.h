@@ -1,5 +1,6 @@
-// An archive over a file: buffered, so that taking one byte at a time costs no more than
-// a few instructions. Running out of data throws the end-of-file archive exception.
+// An archive over a file, taken from in pieces of any size: small takes come out of its
+// buffer, large ones straight from the file. A reader that finds the data ended too soon
+// says so with the end-of-file archive exception (ThrowEndOfFile).
 #pragma once
 
 #include "file.h"
@@ -15,13 +16,6 @@ public:
 
     BOOL IsStoring() const { return m_nMode == store; }
 
-    CArchive& operator>>(BYTE& b)
-    {
-        if (m_pCur == m_pEnd)
-            Fill();
-        b = *m_pCur++;
-        return *this;
-    }
     // Takes up to nMax bytes; fewer only when the data runs out. Large requests go
     // straight to the file.
     UINT Read(void* lpBuf, UINT nMax);
@@ -30,7 +24,6 @@ public:
     void Close() {}
 
 private:
-    void Fill();
     bool TryFill();
 
     CFile* m_pFile;

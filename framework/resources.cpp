@@ -16,15 +16,21 @@ const std::map<UINT, std::string>& FrameworkStrings()
 
 }  // namespace
 
+namespace {
+// A test's changed copy of the program's set, once a test has asked for one.
+AfxResourceModule* g_overridden = nullptr;
+}  // namespace
+
 AfxResourceModule& AfxOverrideResources()
 {
-    static AfxResourceModule module = AfxProgramResources();
-    return module;
+    static AfxResourceModule copy = AfxProgramResources();
+    g_overridden = &copy;
+    return copy;
 }
 
 const AfxResourceModule& AfxResources()
 {
-    return AfxOverrideResources();
+    return g_overridden != nullptr ? *g_overridden : AfxProgramResources();
 }
 
 std::string AfxLoadString(UINT nID)

@@ -101,7 +101,7 @@ struct AfxResourceModule {
 // Defined by the program: its own resource set.
 const AfxResourceModule& AfxProgramResources();
 
-// The set in force: a copy of the program's.
+// The set in force: the program's own, or a test's changed copy of it.
 const AfxResourceModule& AfxResources();
 
 // A string by id, from the program's table or the framework's standard ones; empty when

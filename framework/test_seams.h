@@ -23,5 +23,6 @@ void AfxSetFileChooser(AfxFileChooser chooser);
 using AfxTraceSink = void (*)(const std::string& line);
 void AfxSetTraceSink(AfxTraceSink sink);
 
-// The resource set in force, to take a bitmap or an icon away.
+// A copy of the program's resource set, in force from the first call on, to take a bitmap
+// or an icon away.
 AfxResourceModule& AfxOverrideResources();
