@@ -17,11 +17,11 @@ fail() {
 release=${1:-trixie}
 root=${DORVANE_TEST_ON_CACHE:-/var/cache/dorvane-test-on}/$release
 
-# Nothing of the root is mounted, and no process runs inside it.
+# Nothing of the root is mounted here, and no process runs in the copy of the tree.
 left_behind() {
   grep -F " $root/" /proc/self/mountinfo | cut -d' ' -f5
   for process in /proc/[0-9]*; do
-    [[ "$(readlink "$process/root" 2>/dev/null)" == "$root"* ]] && echo "process ${process#/proc/}"
+    [[ "$(readlink "$process/cwd" 2>/dev/null)" == "$root/work/dorvane"* ]] && echo "process ${process#/proc/}"
   done
 }
 
@@ -29,7 +29,7 @@ left_behind() {
 runs=(
   'sleep 600 & echo "7 passed, 0 failed"|none|0|7 passed, 0 failed'
   'sleep 600 & echo "6 passed, 1 failed"; exit 1|none|1|6 passed, 1 failed'
-  'sleep 600 & mount -t tmpfs tmpfs /mnt; echo started; sleep 600|INT|130|started'
+  'sleep 600 & mount -t tmpfs tmpfs /mnt; echo started; sleep 600|INT|130|test-on: interrupted'
 )
 for row in "${runs[@]}"; do
   IFS='|' read -r command signal status line <<<"$row"
