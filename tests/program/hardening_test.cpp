@@ -67,7 +67,8 @@ TEST(Hardening, AFileThatChangesAfterItWasChosen)
         void (*spoil)(const std::string&);
         std::string reason;
     } cases[] = {
-        {"deleted", [](const std::string& p) { EXPECT_EQ(::unlink(p.c_str()), 0); }, "\": there is no such file."},
+        {"deleted", [](const std::string& p) { EXPECT_EQ(::unlink(p.c_str()), 0); },
+         "\": there is no such file."},
         {"truncated", [](const std::string& p) { EXPECT_EQ(::truncate(p.c_str(), 100), 0); },
          "\": the file ends too soon, after 100 bytes."},
     };
