@@ -35,11 +35,6 @@ CFrameWnd* MainFrame()
     return static_cast<CFrameWnd*>(AfxGetMainWnd());
 }
 
-CView* MainView()
-{
-    return MainFrame()->GetActiveView();
-}
-
 void Pump(int milliseconds)
 {
     AfxTestRunEventLoop(milliseconds);
