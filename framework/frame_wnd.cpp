@@ -1,5 +1,6 @@
 #include "frame_wnd.h"
 
+#include "accelerators.h"
 #include "control_bar.h"
 #include "native_ids.h"
 #include "dock_site.h"
@@ -10,7 +11,6 @@
 
 #include "platform/native_window.h"
 
-#include <wx/accel.h>
 #include <wx/event.h>
 #include <wx/frame.h>
 #include <wx/iconbndl.h>
@@ -59,29 +59,6 @@ public:
 private:
     wxUpdateUIEvent& m_event;
 };
-
-wxAcceleratorTable LoadAccelerators(UINT nIDResource)
-{
-    const auto& tables = AfxResources().accelerators;
-    auto it = tables.find(nIDResource);
-    if (it == tables.end())
-        return wxAcceleratorTable();
-    std::vector<wxAcceleratorEntry> entries;
-    for (const AfxAccel& accel : it->second) {
-        int flags = wxACCEL_NORMAL;
-        if (accel.fVirt & FSHIFT)
-            flags |= wxACCEL_SHIFT;
-        if (accel.fVirt & FCONTROL)
-            flags |= wxACCEL_CTRL;
-        if (accel.fVirt & FALT)
-            flags |= wxACCEL_ALT;
-        const int key = (accel.fVirt & FVIRTKEY) && accel.key >= 0x70 && accel.key <= 0x87
-                            ? WXK_F1 + (accel.key - 0x70)
-                            : accel.key;
-        entries.emplace_back(flags, key, AfxNativeCommandId(accel.cmd));
-    }
-    return wxAcceleratorTable(static_cast<int>(entries.size()), entries.data());
-}
 
 // Every size of the icon, so the desktop shows the one it needs in each place. An image
 // that cannot be read is left out without a word: the window is still usable.
@@ -149,7 +126,7 @@ HWND CFrameWnd::CreateNativeWindow(const CREATESTRUCT& cs)
 {
     auto* frame = new wxFrame(NativeWindow(cs.hwndParent), wxID_ANY, wxEmptyString, wxDefaultPosition,
                               wxSize(cs.cx, cs.cy));
-    frame->SetAcceleratorTable(LoadAccelerators(m_nIDResource));
+    AfxBindAccelerators(frame, m_nIDResource);
     const wxIconBundle icons = LoadIconSet(m_nIDResource);
     if (!icons.IsEmpty())
         frame->SetIcons(icons);
@@ -183,6 +160,7 @@ void CFrameWnd::BuildMenuBar()
         bar->Append(menu, wxString::FromUTF8(popup.text));
     }
     NativeFrame(m_hWnd)->SetMenuBar(bar);
+    AfxUnbindMenuTextShortcuts(NativeFrame(m_hWnd));
 }
 
 int CFrameWnd::OnCreate(LPCREATESTRUCT lpCreateStruct)

@@ -10,8 +10,11 @@
 #include <vector>
 
 struct AfxMenuItem {
-    UINT nID;          // 0 for a separator
-    const char* text;  // with '&' before the mnemonic
+    UINT nID;  // 0 for a separator
+    // With '&' before the mnemonic. A shortcut written after a tab ("&Open\tCtrl+O") is
+    // shown at the item's right and binds nothing: keys come from the accelerator table
+    // alone, so the table must bind it too.
+    const char* text;
 };
 
 struct AfxPopupMenu {
@@ -22,11 +25,72 @@ struct AfxPopupMenu {
 // A menu bar: its pop-ups from left to right.
 using AfxMenuResource = std::vector<AfxPopupMenu>;
 
+// An accelerator binds a key, held with any of Shift, Ctrl and Alt, to a command. Every
+// entry carries FVIRTKEY: its key is a virtual-key code, a letter written in upper case
+// ('R'; a lower-case 'r' is 0x72, the code of F3), a digit ('0') or one of the VK_ names
+// below. The keys that Return, the arrows, Insert, Delete, Home, End, Page Up and Page Down
+// name answer on the number pad too while Num Lock is off. An entry without FVIRTKEY, or
+// whose code names no key here, binds nothing; the debug trace names it.
 constexpr BYTE FVIRTKEY = 0x01;
 constexpr BYTE FSHIFT = 0x04;
 constexpr BYTE FCONTROL = 0x08;
 constexpr BYTE FALT = 0x10;
+
+constexpr WORD VK_BACK = 0x08;
+constexpr WORD VK_TAB = 0x09;
+constexpr WORD VK_RETURN = 0x0D;
+constexpr WORD VK_ESCAPE = 0x1B;
+constexpr WORD VK_SPACE = 0x20;
+constexpr WORD VK_PRIOR = 0x21;  // Page Up
+constexpr WORD VK_NEXT = 0x22;   // Page Down
+constexpr WORD VK_END = 0x23;
+constexpr WORD VK_HOME = 0x24;
+constexpr WORD VK_LEFT = 0x25;
+constexpr WORD VK_UP = 0x26;
+constexpr WORD VK_RIGHT = 0x27;
+constexpr WORD VK_DOWN = 0x28;
+constexpr WORD VK_INSERT = 0x2D;
+constexpr WORD VK_DELETE = 0x2E;
+constexpr WORD VK_NUMPAD0 = 0x60;
+constexpr WORD VK_NUMPAD1 = 0x61;
+constexpr WORD VK_NUMPAD2 = 0x62;
+constexpr WORD VK_NUMPAD3 = 0x63;
+constexpr WORD VK_NUMPAD4 = 0x64;
+constexpr WORD VK_NUMPAD5 = 0x65;
+constexpr WORD VK_NUMPAD6 = 0x66;
+constexpr WORD VK_NUMPAD7 = 0x67;
+constexpr WORD VK_NUMPAD8 = 0x68;
+constexpr WORD VK_NUMPAD9 = 0x69;
+constexpr WORD VK_MULTIPLY = 0x6A;
+constexpr WORD VK_ADD = 0x6B;
+constexpr WORD VK_SEPARATOR = 0x6C;
+constexpr WORD VK_SUBTRACT = 0x6D;
+constexpr WORD VK_DECIMAL = 0x6E;
+constexpr WORD VK_DIVIDE = 0x6F;
+constexpr WORD VK_F1 = 0x70;
+constexpr WORD VK_F2 = 0x71;
+constexpr WORD VK_F3 = 0x72;
+constexpr WORD VK_F4 = 0x73;
+constexpr WORD VK_F5 = 0x74;
 constexpr WORD VK_F6 = 0x75;
+constexpr WORD VK_F7 = 0x76;
+constexpr WORD VK_F8 = 0x77;
+constexpr WORD VK_F9 = 0x78;
+constexpr WORD VK_F10 = 0x79;
+constexpr WORD VK_F11 = 0x7A;
+constexpr WORD VK_F12 = 0x7B;
+constexpr WORD VK_F13 = 0x7C;
+constexpr WORD VK_F14 = 0x7D;
+constexpr WORD VK_F15 = 0x7E;
+constexpr WORD VK_F16 = 0x7F;
+constexpr WORD VK_F17 = 0x80;
+constexpr WORD VK_F18 = 0x81;
+constexpr WORD VK_F19 = 0x82;
+constexpr WORD VK_F20 = 0x83;
+constexpr WORD VK_F21 = 0x84;
+constexpr WORD VK_F22 = 0x85;
+constexpr WORD VK_F23 = 0x86;
+constexpr WORD VK_F24 = 0x87;
 
 struct AfxAccel {
     BYTE fVirt;

@@ -138,7 +138,8 @@ def play(s):
     s.exit_by_menu()
 
 def keys(s):
-    """F6, Shift+F6 and Ctrl+O are bound to nothing: no picture, caption or window changes."""
+    """F6 and Shift+F6 are bound to the pane commands, which no handler answers, and Ctrl+O to
+    nothing: no picture, caption or window changes."""
     s.start()
     s.load(*LIGHT)
     caption = s.caption()

@@ -1,8 +1,6 @@
 // Files that are odd in every way a person's disk can make them, through both roads.
 #include "program_session.h"
 
-#include "framework/wait_cursor.h"
-
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -58,29 +56,4 @@ TEST(Hardening, AHugeSparseFileLoadsItsFirstMegabyteOnly)
     DropOnView({path});
     EXPECT_EQ(View()->m_voxels.cells, Decoded(Pattern(kVolume, 99)).cells);
     EXPECT_EQ(::unlink(path.c_str()), 0);
-}
-
-TEST(Hardening, AFileThatChangesAfterItWasChosen)
-{
-    const struct {
-        const char* what;
-        void (*spoil)(const std::string&);
-        std::string reason;
-    } cases[] = {
-        {"deleted", [](const std::string& p) { EXPECT_EQ(::unlink(p.c_str()), 0); },
-         "\": there is no such file."},
-        {"truncated", [](const std::string& p) { EXPECT_EQ(::truncate(p.c_str(), 100), 0); },
-         "\": the file ends too soon, after 100 bytes."},
-    };
-    for (const auto& c : cases) {
-        OpenThroughFileOpen(WriteTestFile("steady", Pattern(kVolume, 5)));
-        const auto shown = View()->m_voxels.cells;
-        const std::string path = WriteTestFile("changing", Pattern(kVolume, 6));
-        OpenThroughFileOpen(path, c.spoil);
-        const auto messages = TakeMessages();
-        ASSERT_EQ(messages.size(), 1u) << c.what;
-        EXPECT_NE(messages[0].find(path + c.reason), std::string::npos) << messages[0];
-        EXPECT_EQ(View()->m_voxels.cells, shown) << c.what;
-        EXPECT_EQ(AfxWaitCursorLevel(), 0);
-    }
 }

@@ -11,7 +11,6 @@ namespace {
 
 std::vector<std::string> g_messages;
 std::string g_chosenPath;
-void (*g_meanwhile)(const std::string&) = nullptr;
 
 int CollectMessage(const char* text, const char*, UINT)
 {
@@ -19,18 +18,11 @@ int CollectMessage(const char* text, const char*, UINT)
     return 1;
 }
 
-CString ChooseFile()
-{
-    if (g_meanwhile != nullptr)
-        g_meanwhile(g_chosenPath);
-    return CString(g_chosenPath);
-}
-
 }  // namespace
 
 CCubeView* View()
 {
-    return static_cast<CCubeView*>(MainView());
+    return static_cast<CCubeView*>(MainFrame()->GetActiveView());
 }
 
 CCubeDoc* Document()
@@ -64,11 +56,10 @@ std::vector<std::string> TakeMessages()
     return taken;
 }
 
-void OpenThroughFileOpen(const std::string& path, void (*meanwhile)(const std::string&))
+void OpenThroughFileOpen(const std::string& path)
 {
     g_chosenPath = path;
-    g_meanwhile = meanwhile;
-    AfxSetFileChooser(&ChooseFile);
+    AfxSetFileChooser([] { return CString(g_chosenPath); });
     MainFrame()->RouteCommand(ID_FILE_OPEN);
 }
 

@@ -25,9 +25,8 @@ VoxelGrid Decoded(const std::vector<unsigned char>& bytes);
 void CollectMessages();
 std::vector<std::string> TakeMessages();
 
-// Opens a file through File Open, with the file chooser answering path after doing
-// `meanwhile`, when given.
-void OpenThroughFileOpen(const std::string& path, void (*meanwhile)(const std::string&) = nullptr);
+// Opens a file through File Open, with the file chooser answering path.
+void OpenThroughFileOpen(const std::string& path);
 // Drops files on the view, as the desktop's drag and drop would.
 void DropOnView(const std::vector<std::string>& paths);
 

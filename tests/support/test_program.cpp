@@ -36,11 +36,6 @@ CFrameWnd* MainFrame()
     return static_cast<CFrameWnd*>(AfxGetMainWnd());
 }
 
-CView* MainView()
-{
-    return MainFrame()->GetActiveView();
-}
-
 void Pump(int milliseconds)
 {
     AfxTestRunEventLoop(milliseconds);

@@ -16,9 +16,8 @@ void EndTestProgram();
 std::string TestFolder();
 std::string WriteTestFile(const std::string& name, const std::vector<unsigned char>& bytes);
 
-// The application's main window and the view active in it.
+// The application's main window.
 CFrameWnd* MainFrame();
-CView* MainView();
 
 // Runs the event loop for a while, so paints, sizes and timer ticks arrive.
 void Pump(int milliseconds = 50);

@@ -30,6 +30,18 @@ wxWindow* WindowOfWidget(wxWindow* window, GtkWidget* widget)
     return nullptr;
 }
 
+// Whether a menu item's label leaves room for a shortcut beside its text.
+bool ShowsShortcut(const wxMenuItem* item)
+{
+    GtkWidget* label =
+        item->GetMenuItem() != nullptr ? gtk_bin_get_child(GTK_BIN(item->GetMenuItem())) : nullptr;
+    if (!GTK_IS_ACCEL_LABEL(label))
+        return false;
+    gint width = 0;
+    gtk_widget_get_preferred_width(label, nullptr, &width);  // lays the label out
+    return gtk_accel_label_get_accel_width(GTK_ACCEL_LABEL(label)) > 0;
+}
+
 std::size_t CountWindows(const wxWindow* window)
 {
     std::size_t count = 1;
@@ -54,7 +66,7 @@ std::vector<AfxTestMenu> AfxTestMenuBar(HWND hFrame)
         for (const wxMenuItem* item : popup->GetMenuItems()) {
             const UINT id = item->IsSeparator() ? 0 : AfxCommandFromNativeId(item->GetId());
             menu.items.push_back({Utf8(item->GetItemLabel()), id, item->IsEnabled(),
-                                  item->IsCheckable() && item->IsChecked()});
+                                  item->IsCheckable() && item->IsChecked(), ShowsShortcut(item)});
         }
         menus.push_back(menu);
     }

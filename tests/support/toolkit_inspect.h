@@ -11,12 +11,14 @@
 #include <vector>
 
 // One item of a pop-up menu: its text with the mnemonic marks, its command (0 for a
-// separator), and its state once the update handlers have run, as when the pop-up opens.
+// separator), its state once the update handlers have run, as when the pop-up opens, and
+// whether it shows a shortcut at its right.
 struct AfxTestMenuItem {
     std::string text;
     UINT id;
     bool enabled;
     bool checked;
+    bool showsShortcut;
 };
 struct AfxTestMenu {
     std::string title;

@@ -13,6 +13,8 @@
 #include <wx/toplevel.h>
 #include <wx/window.h>
 
+#include <gtk/gtk.h>
+
 #include <chrono>
 #include <cstdlib>
 #include <thread>
@@ -142,6 +144,38 @@ AfxTestEventWatch::AfxTestEventWatch(std::function<void(HWND)> reached)
 
 AfxTestEventWatch::~AfxTestEventWatch() = default;
 
+bool AfxTestPressKey(HWND hTopLevel, const std::string& keys)
+{
+    wxWindow* topLevel = NativeWindow(hTopLevel);
+    GdkWindow* window = topLevel != nullptr ? gtk_widget_get_window(topLevel->GetHandle()) : nullptr;
+    guint keyval = 0;
+    GdkModifierType state{};
+    gtk_accelerator_parse(keys.c_str(), &keyval, &state);
+    if (window == nullptr || keyval == 0)
+        return false;
+    GdkDisplay* display = gdk_window_get_display(window);
+    GdkKeymap* keymap = gdk_keymap_get_for_display(display);
+    GdkKeymapKey* found = nullptr;
+    gint count = 0;
+    guint16 keycode = 0;
+    if (gdk_keymap_get_entries_for_keyval(keymap, keyval, &found, &count) && count > 0) {
+        keycode = static_cast<guint16>(found[0].keycode);
+        gdk_keymap_translate_keyboard_state(keymap, keycode, state, found[0].group, &keyval, nullptr, nullptr,
+                                            nullptr);
+    }
+    g_free(found);
+    GdkEvent* event = gdk_event_new(GDK_KEY_PRESS);
+    event->key.window = GDK_WINDOW(g_object_ref(window));
+    event->key.time = GDK_CURRENT_TIME;
+    event->key.state = state;
+    event->key.keyval = keyval;
+    event->key.hardware_keycode = keycode;
+    gdk_event_set_device(event, gdk_seat_get_keyboard(gdk_display_get_default_seat(display)));
+    gdk_display_put_event(display, event);
+    gdk_event_free(event);
+    return true;
+}
+
 std::string AfxTestModalDialogTitle()
 {
     wxDialog* dialog = ModalDialog();
@@ -185,25 +219,4 @@ bool AfxTestPressInModalDialog(const std::string& buttonLabel)
         return true;
     }
     return false;
-}
-
-bool AfxTestPressEscapeInModalDialog()
-{
-    wxDialog* dialog = ModalDialog();
-    if (dialog == nullptr)
-        return false;
-    wxKeyEvent escape(wxEVT_CHAR_HOOK);
-    escape.m_keyCode = WXK_ESCAPE;
-    escape.SetEventObject(dialog);
-    dialog->GetEventHandler()->ProcessEvent(escape);
-    return true;
-}
-
-bool AfxTestCloseModalDialog()
-{
-    wxDialog* dialog = ModalDialog();
-    if (dialog == nullptr)
-        return false;
-    dialog->Close();
-    return true;
 }

@@ -38,6 +38,14 @@ private:
     std::unique_ptr<Filter> m_pFilter;
 };
 
+// A key pressed on a top-level window as the display delivers it (accelerators answer the
+// press, so no release follows): the key
+// that makes the symbol named, held with the modifiers before it, written as the toolkit
+// writes shortcuts ("<Control><Shift>Left", "<Mod2>KP_5" with Num Lock on). It makes what
+// the keyboard map says it makes with them (a capital A with Shift); a key this keyboard
+// lacks (F13) makes its symbol as named. FALSE when the window is not on the display.
+bool AfxTestPressKey(HWND hTopLevel, const std::string& keys);
+
 // The modal dialog on screen now, if any: its title, and ways to end it.
 std::string AfxTestModalDialogTitle();
 bool AfxTestPressInModalDialog(const std::string& buttonLabel);
@@ -53,5 +61,3 @@ struct AfxTestTextFit {
     bool inDialogFont;
 };
 std::vector<AfxTestTextFit> AfxTestModalDialogTexts();
-bool AfxTestPressEscapeInModalDialog();
-bool AfxTestCloseModalDialog();
