@@ -1,6 +1,6 @@
 // Binding OpenGL to a real window on the display: choosing and setting a pixel format,
 // describing it. Contexts that draw and swap are tried by the program's own scene tests.
-#include "framework_session.h"
+#include "tests/framework/framework_session.h"
 
 #include "platform/opengl_binding.h"
 
