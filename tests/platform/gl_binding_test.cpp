@@ -33,7 +33,6 @@ protected:
         ASSERT_TRUE(surface->Create(nullptr, nullptr, WS_CHILD | WS_VISIBLE, CRect(0, 0, 64, 48), MainFrame(),
                                     99, &context));
         dc = new CClientDC(surface);
-        Pump(100);  // placed and sized on the display
     }
     void TearDown() override
     {

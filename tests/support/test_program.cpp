@@ -41,9 +41,9 @@ CView* MainView()
     return MainFrame()->GetActiveView();
 }
 
-void Pump(int milliseconds)
+bool WaitFor(const std::function<bool()>& done)
 {
-    AfxTestRunEventLoop(milliseconds);
+    return AfxTestRunEventLoopUntil(done, 30000);
 }
 
 namespace {
