@@ -363,8 +363,8 @@ class Session:
         found = bar_parts(self.shot("bar"), view)
         if not found:
             return None
-        qx, qy = found[1]["question"]
-        side = ("top" if qy < view[1] else "bottom" if qy >= view[1] + view[3] else "left" if qx < view[0] else "right")
+        gx, gy = found[1]["gripper"]
+        side = ("top" if gy < view[1] else "bottom" if gy >= view[1] + view[3] else "left" if gx < view[0] else "right")
         return (self.main, side) + found
 
     def expect_bar(self, side, orientation):
