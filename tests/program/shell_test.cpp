@@ -1,5 +1,5 @@
-// The shell a person meets: the window's icons, the menu, the About box and the copyright
-// it shares with the licence, and the controller.
+// The shell a person meets: the window's icons, the About box and the copyright it shares
+// with the licence, and the controller. The menus are the end-to-end cases' to use.
 #include "program_session.h"
 
 #include "app/controller_dialog.h"
@@ -13,26 +13,6 @@
 
 #include <algorithm>
 #include <fstream>
-#include <tuple>
-
-namespace {
-
-// The menu bar as shown: each pop-up's title and its items' text, command, whether
-// available and whether checked.
-using MenuLine = std::tuple<std::string, UINT, bool, bool>;
-std::vector<std::pair<std::string, std::vector<MenuLine>>> MenuOnScreen()
-{
-    std::vector<std::pair<std::string, std::vector<MenuLine>>> menus;
-    for (const AfxTestMenu& menu : AfxTestMenuBar(MainFrame()->m_hWnd)) {
-        std::vector<MenuLine> lines;
-        for (const AfxTestMenuItem& item : menu.items)
-            lines.emplace_back(item.text, item.id, item.enabled, item.checked);
-        menus.emplace_back(menu.title, lines);
-    }
-    return menus;
-}
-
-}  // namespace
 
 TEST(Shell, TheWindowOffersTheIconAtEveryThemeSize)
 {
@@ -41,20 +21,6 @@ TEST(Shell, TheWindowOffersTheIconAtEveryThemeSize)
     std::vector<std::pair<int, int>> sizes = AfxTestWindowIconSizes(MainFrame()->m_hWnd);
     std::sort(sizes.begin(), sizes.end());
     EXPECT_EQ(sizes, expected);
-}
-
-TEST(Shell, MenuIsExactlyTheTableWithEveryCommandAvailable)
-{
-    const decltype(MenuOnScreen()) expected = {
-        {"&File",
-         {{"&Open", ID_FILE_OPEN, true, false},
-          {"&Play", ID_FILE_PLAY, true, false},
-          {"", 0, true, false},
-          {"E&xit", ID_APP_EXIT, true, false}}},
-        {"&View", {{"&Control", ID_CONTROL, true, false}, {"&Toolbar", ID_VIEW_TOOLBAR, true, true}}},
-        {"&Help", {{"&About Dorvane", ID_APP_ABOUT, true, false}}},
-    };
-    EXPECT_EQ(MenuOnScreen(), expected);
 }
 
 // Ending it by OK, Escape and the close box is the end-to-end toolbar_buttons case's.

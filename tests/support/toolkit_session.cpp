@@ -186,24 +186,3 @@ bool AfxTestPressInModalDialog(const std::string& buttonLabel)
     }
     return false;
 }
-
-bool AfxTestPressEscapeInModalDialog()
-{
-    wxDialog* dialog = ModalDialog();
-    if (dialog == nullptr)
-        return false;
-    wxKeyEvent escape(wxEVT_CHAR_HOOK);
-    escape.m_keyCode = WXK_ESCAPE;
-    escape.SetEventObject(dialog);
-    dialog->GetEventHandler()->ProcessEvent(escape);
-    return true;
-}
-
-bool AfxTestCloseModalDialog()
-{
-    wxDialog* dialog = ModalDialog();
-    if (dialog == nullptr)
-        return false;
-    dialog->Close();
-    return true;
-}

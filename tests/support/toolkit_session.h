@@ -53,5 +53,3 @@ struct AfxTestTextFit {
     bool inDialogFont;
 };
 std::vector<AfxTestTextFit> AfxTestModalDialogTexts();
-bool AfxTestPressEscapeInModalDialog();
-bool AfxTestCloseModalDialog();
