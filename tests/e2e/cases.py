@@ -76,9 +76,12 @@ def open_files(s):
 @case(name="drop", sanitize=True)
 def drops(s):
     """The last file dropped is read in and its path becomes the caption; one that cannot be
-    read is refused with a message box, and the caption and picture stay."""
+    read is refused with a message box, and the caption and picture stay. Paths with spaces,
+    characters beyond ASCII, characters URIs escape and bytes that are not UTF-8 are each
+    read; the caption shows the path (those bytes one a character)."""
     for shape in ("sphere", "cell", "torus", "block"):
         s.volume(shape)
+    light = s.volume(*LIGHT[:1], None, *LIGHT[1:])
     os.mkdir(s.data + "/folder")
     s.start()
     pictures = {}
@@ -102,13 +105,6 @@ def drops(s):
         else:
             pictures[picture] = s.wait_drawn()
         s.expect_no_message()
-
-@case(sanitize=True)
-def drop_names(s):
-    """Dropped paths with spaces, characters beyond ASCII, characters URIs escape and bytes
-    that are not UTF-8 are each read; the caption shows the path (those bytes one a character)."""
-    light = s.volume(*LIGHT[:1], None, *LIGHT[1:])
-    s.start()
     for name in [b"a volume with spaces, gr\xc3\xbc\xc3\x9fe \xe4\xbd\x93\xe7\xa9\x8d \xf0\x9f\xa7\x8a.vol",
                  b"percent %20 hash #1 ? it's \"quoted\" & <angled>.vol",
                  b"folder with spaces/\xc3\xbcn\xc3\xaf/light.vol",
@@ -124,28 +120,10 @@ def drop_names(s):
         check(lit(s.in_view(s.shot("after"))).sum() > 500, f"the volume drawn after dropping {path}")
 
 @case()
-def play(s):
-    """File, Play turns the volume and checks the menu item; again stops both. Exit while it turns."""
-    s.start()
-    s.load(*LIGHT)
-    at_rest = s.menu("f", name="menu-at-rest")
-    for time_, turning in [("first", True), ("second", False)]:
-        s.say(f"File, Play, {time_} time")
-        s.menu("f", "p")
-        if turning:
-            s.turning("playing")
-        else:
-            s.settle()
-        menu = s.menu("f", name="menu")
-        check(np.array_equal(menu, at_rest) != turning, "a check at Play exactly while the volume turns")
-    s.say("File, Exit while it turns")
-    s.menu("f", "p")
-    s.turning("before-exit")
-    s.exit_by_menu()
-
-@case()
-def keys(s):
-    """F6, Shift+F6 and Ctrl+O are bound to nothing: no picture, caption or window changes."""
+def menus(s):
+    """F6, Shift+F6 and Ctrl+O are bound to nothing: no picture, caption or window changes.
+    File, Play turns the volume and checks the menu item; again stops both. Help, About is
+    modal, Return and Escape close it, and the volume turns on behind it. Exit while it turns."""
     s.start()
     s.load(*LIGHT)
     caption = s.caption()
@@ -157,13 +135,18 @@ def keys(s):
         check(not s.popup() and not s.dialogs("Open"), f"no menu or file chooser after {key}")
         check(np.array_equal(before, s.shot("after")), f"the picture unchanged by {key}")
         check(s.caption() == caption, f'the caption "{caption}" after {key}')
-
-@case()
-def about(s):
-    """Help, About: modal; Return and Escape close it; the volume turns on behind it."""
-    s.start()
+    at_rest = s.menu("f", name="menu-at-rest")
+    for time_, turning in [("first", True), ("second", False)]:
+        s.say(f"File, Play, {time_} time")
+        s.menu("f", "p")
+        if turning:
+            s.turning("playing")
+        else:
+            s.settle()
+        menu = s.menu("f", name="menu")
+        check(np.array_equal(menu, at_rest) != turning, "a check at Play exactly while the volume turns")
     for key in ("Return", "Escape"):
-        s.say(f"About, closed with {key}")
+        s.say(f"Help, About, closed with {key}")
         s.menu("h", "a")
         s.wait_dialog("About Dorvane")
         s.keys("alt+f")
@@ -171,26 +154,14 @@ def about(s):
         check(not s.popup(), "no menu over the modal About box")
         s.dismiss("About Dorvane", key)
     s.say("About while playing")
-    s.load(*LIGHT)
     s.menu("f", "p")
     s.menu("h", "a")
     s.shot("about-box", s.wait_dialog("About Dorvane"))
     s.turning("behind-about")
     s.dismiss("About Dorvane", "Return")
     s.turning("after-about")
-
-@case()
-def toolbar(s):
-    """View, Toolbar hides the toolbar, the view growing into its place, and shows it again."""
-    s.start()
-    s.expect_bar("top", "horizontal")
-    _, top, _, height = s.view()
-    for what, grown in [("hides", True), ("shows", False)]:
-        s.say(f"View, Toolbar {what} it")
-        s.menu("v", "t")
-        wait_view(s, lambda y, h: (y < top and h > height) if grown else (y, h) == (top, height))
-        s.settle()
-        check((s.find_bar() is None) == grown, f"the toolbar gone exactly while hidden; saw {s.find_bar()}")
+    s.say("File, Exit while it turns")
+    s.exit_by_menu()
 
 def wait_view(s, holds):
     wait(lambda: holds(*s.view()[1::2]), lambda: f"the view's top and height to move; saw {s.view()}", 5)
@@ -240,14 +211,21 @@ def toolbar_buttons(s):
 
 @case()
 def toolbar_dock(s):
-    """The toolbar dragged by its gripper: into the view it floats, to a side it docks
-    there (upright left and right), back at the top it docks there again. Its buttons
-    work wherever it is; View, Toolbar hides and shows the floating bar where it was."""
+    """View, Toolbar hides the docked toolbar and shows it again. Dragged by its gripper:
+    into the view it floats, to a side it docks there (upright left and right), back at the
+    top it docks there again. Its buttons work wherever it is; View, Toolbar hides and shows
+    the floating bar where it was."""
     s.start()
     s.load(*LIGHT)
     s.expect_bar("top", "horizontal")
     _, top, _, height = s.view()
     client_top = top
+    for what, grown in [("hides", True), ("shows", False)]:
+        s.say(f"View, Toolbar {what} it, the view growing into its place and back")
+        s.menu("v", "t")
+        wait_view(s, lambda y, h: (y < top and h > height) if grown else (y, h) == (top, height))
+        s.settle()
+        check((s.find_bar() is None) == grown, f"the toolbar gone exactly while hidden; saw {s.find_bar()}")
     # dragged to | lands as | the view's top moved up | its height grown
     for target, side, orientation, up, taller in [("view", "floating", "horizontal", True, True),
                                                  ("left", "left", "vertical", True, True),

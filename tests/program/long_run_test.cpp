@@ -1,9 +1,8 @@
-// Long runs: many frames, a resize storm while playing, and the controller asked for a
-// hundred times, where what one step leaves behind adds up. Their memory is the
+// Long runs: many frames, and a resize storm while playing, where what one step leaves
+// behind adds up. Their memory is the
 // benchmarks' to measure; what they leak, the sanitizer build's leak check reports.
 #include "program_session.h"
 
-#include "app/controller_dialog.h"
 #include "platform/message_queue.h"
 #include "resources/resource.h"
 #include "view/scene_constants.h"
@@ -57,16 +56,4 @@ TEST(LongRun, AResizeStormWhilePlaying)
     EXPECT_TRUE(
         WaitFor([&] { return View()->m_clientRect.right == frame.right - edges && ViewDrawnAtItsSize(); }));
     MainFrame()->RouteCommand(ID_FILE_PLAY);
-}
-
-TEST(LongRun, ControlAHundredTimes)
-{
-    MainFrame()->RouteCommand(ID_CONTROL);
-    const std::size_t windows = AfxTestWindowCount();
-    for (int i = 0; i < 100; ++i)
-        MainFrame()->RouteCommand(ID_CONTROL);
-    // One controller and its trackbar stand, as after the first command.
-    EXPECT_TRUE(WaitFor([&] { return AfxTestWindowCount() == windows; }));
-    ASSERT_NE(View()->m_pController, nullptr);
-    EXPECT_TRUE(View()->m_pController->IsWindowVisible());
 }

@@ -10,21 +10,12 @@
 
 namespace {
 
+// A palette-based display's format, its colour fields as described.
 PIXELFORMATDESCRIPTOR IndexedFormat(BYTE redBits, BYTE redShift, BYTE greenBits, BYTE greenShift,
                                     BYTE blueBits, BYTE blueShift)
 {
-    PIXELFORMATDESCRIPTOR pfd{};
-    pfd.nSize = sizeof pfd;
-    pfd.nVersion = 1;
-    pfd.dwFlags = PFD_DRAW_TO_WINDOW | PFD_SUPPORT_OPENGL | PFD_DOUBLEBUFFER | PFD_NEED_PALETTE;
-    pfd.cColorBits = 8;
-    pfd.cRedBits = redBits;
-    pfd.cRedShift = redShift;
-    pfd.cGreenBits = greenBits;
-    pfd.cGreenShift = greenShift;
-    pfd.cBlueBits = blueBits;
-    pfd.cBlueShift = blueShift;
-    return pfd;
+    const DWORD flags = PFD_DRAW_TO_WINDOW | PFD_SUPPORT_OPENGL | PFD_DOUBLEBUFFER | PFD_NEED_PALETTE;
+    return {40, 1, flags, PFD_TYPE_RGBA, 8, redBits, redShift, greenBits, greenShift, blueBits, blueShift};
 }
 
 // Builds the view's palette as it would on a display whose format is described so.

@@ -72,9 +72,13 @@ TEST(Shell, TheCopyrightAgreesWithTheLicence)
     EXPECT_TRUE(inVersion) << "the version block's LegalCopyright is no notice of " << holders;
 }
 
-TEST(Shell, ControlShowsTheController)
+// Each View, Control shows a controller in the place of the one before: a hundred times
+// over, one controller and its trackbar stand.
+TEST(Shell, ControlShowsTheControllerInThePlaceOfTheOneBefore)
 {
     MainFrame()->RouteCommand(ID_CONTROL);
+    AfxTestRunEventLoopOnce();  // an earlier test's controller is deleted as the loop idles
+    const std::size_t windows = AfxTestWindowCount();
     CDRctrl* first = View()->m_pController;
     ASSERT_NE(first, nullptr);
     ASSERT_NE(first->m_hWnd, nullptr);
@@ -83,6 +87,10 @@ TEST(Shell, ControlShowsTheController)
     ASSERT_NE(first->m_slider.m_hWnd, nullptr);
     EXPECT_FALSE(AfxTestSliderIsVertical(first->m_slider.m_hWnd));
     EXPECT_EQ(first->m_slider.GetDlgCtrlID(), static_cast<UINT>(IDC_SLIDER_ROTATE_H));
+    for (int i = 0; i < 100; ++i)
+        MainFrame()->RouteCommand(ID_CONTROL);
+    EXPECT_TRUE(WaitFor([&] { return AfxTestWindowCount() == windows; }));
+    EXPECT_TRUE(View()->m_pController->IsWindowVisible());
 }
 
 TEST(Shell, AControllerWithoutAWindowIsNeverActivated)
