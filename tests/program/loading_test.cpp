@@ -1,5 +1,6 @@
 // The two roads by which a volume reaches the picture: File Open through the document,
-// and a file dropped on the view. Good files and bad ones.
+// and a file dropped on the view. Good files, bad ones, and files odd in every way a
+// person's disk can make them.
 #include "program_session.h"
 
 #include "framework/wait_cursor.h"
@@ -8,6 +9,8 @@
 
 #include <algorithm>
 #include <fcntl.h>
+#include <filesystem>
+#include <random>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -17,6 +20,15 @@ std::vector<unsigned char> OneAt(std::size_t offset)
 {
     std::vector<unsigned char> bytes(kVolume, 0);
     bytes[offset] = 0x80;
+    return bytes;
+}
+
+std::vector<unsigned char> Pattern(std::size_t size, unsigned seed)
+{
+    std::mt19937 random(seed);
+    std::vector<unsigned char> bytes(size);
+    for (auto& b : bytes)
+        b = random() % 3 == 0 ? static_cast<unsigned char>(random()) : 0;
     return bytes;
 }
 
@@ -171,5 +183,67 @@ TEST_F(Loading, FilesOfEveryLengthAndEndingAboutThePiecesTheyAreReadIn)
         EXPECT_TRUE(View()->m_voxels.cells == Decoded(bytes).cells) << size;
         EXPECT_EQ(Caption(), path) << size;
         EXPECT_EQ(AfxWaitCursorLevel(), 0) << size;
+    }
+}
+
+TEST_F(Loading, PathsOfEveryShapeLoadOnBothRoads)
+{
+    const std::string folder = TestFolder();
+    std::filesystem::create_directories(folder + "/" + std::string(200, 'd') + "/" + std::string(200, 'e'));
+    const std::string names[] = {
+        "with spaces in it",
+        "quotes \" and ' too",
+        "non-ASCII \xC3\xA9t\xC3\xA9 \xE4\xBD\x93\xE7\xA7\xAF",
+        "a\nnewline",
+        std::string(200, 'd') + "/" + std::string(200, 'e') + "/" + std::string(250, 'f'),
+    };
+    unsigned seed = 1;
+    for (const std::string& name : names) {
+        const auto bytes = Pattern(kVolume, seed++);
+        const std::string path = WriteTestFile(name, bytes);
+        OpenThroughFileOpen(path);
+        EXPECT_TRUE(TakeMessages().empty()) << name;
+        EXPECT_EQ(Document()->m_voxels.cells, Decoded(bytes).cells) << name;
+        const auto other = Pattern(kVolume, seed++);
+        DropOnView({WriteTestFile(name, other)});
+        EXPECT_TRUE(TakeMessages().empty()) << name;
+        EXPECT_EQ(View()->m_voxels.cells, Decoded(other).cells) << name;
+        EXPECT_EQ(Caption(), path) << name;
+    }
+}
+
+TEST_F(Loading, AHugeSparseFileLoadsItsFirstMegabyteOnly)
+{
+    const std::string path = WriteTestFile("huge", Pattern(kVolume, 99));
+    ASSERT_EQ(::truncate(path.c_str(), 4LL << 30), 0);
+    OpenThroughFileOpen(path);
+    EXPECT_TRUE(TakeMessages().empty());
+    EXPECT_EQ(Document()->m_voxels.cells, Decoded(Pattern(kVolume, 99)).cells);
+    DropOnView({path});
+    EXPECT_EQ(View()->m_voxels.cells, Decoded(Pattern(kVolume, 99)).cells);
+    ::unlink(path.c_str());
+}
+
+TEST_F(Loading, AFileThatChangesAfterItWasChosen)
+{
+    const struct {
+        const char* what;
+        void (*spoil)(const std::string&);
+        std::string reason;
+    } cases[] = {
+        {"deleted", [](const std::string& p) { ::unlink(p.c_str()); }, "\": there is no such file."},
+        {"truncated", [](const std::string& p) { ::truncate(p.c_str(), 100); },
+         "\": the file ends too soon, after 100 bytes."},
+    };
+    for (const auto& c : cases) {
+        OpenThroughFileOpen(WriteTestFile("steady", Pattern(kVolume, 5)));
+        const auto shown = View()->m_voxels.cells;
+        const std::string path = WriteTestFile("changing", Pattern(kVolume, 6));
+        OpenThroughFileOpen(path, c.spoil);
+        const auto messages = TakeMessages();
+        ASSERT_EQ(messages.size(), 1u) << c.what;
+        EXPECT_NE(messages[0].find(path + c.reason), std::string::npos) << messages[0];
+        EXPECT_EQ(View()->m_voxels.cells, shown) << c.what;
+        EXPECT_EQ(AfxWaitCursorLevel(), 0);
     }
 }
