@@ -70,19 +70,17 @@ TEST_F(Loading, BadPathsAreRefusedInWordsOnBothRoads)
 {
     const std::string folder = TestFolder();
     const std::string fifo = folder + "/pipe", fed = folder + "/pipe with a writer";
-    ::unlink(fifo.c_str());
-    ::unlink(fed.c_str());
     ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
     ASSERT_EQ(::mkfifo(fed.c_str(), 0600), 0);
     // Held open and fed a byte: opening it does not wait, but reading a volume would.
     const int writer = ::open(fed.c_str(), O_RDWR);
     ASSERT_EQ(::write(writer, "x", 1), 1);
     const std::string loop = folder + "/loop";
-    ::symlink(loop.c_str(), loop.c_str());
+    ASSERT_EQ(::symlink(loop.c_str(), loop.c_str()), 0);
     const std::string subfolder = folder + "/a folder";
-    ::mkdir(subfolder.c_str(), 0700);
+    ASSERT_EQ(::mkdir(subfolder.c_str(), 0700), 0);
     const std::string secret = WriteTestFile("secret", std::vector<unsigned char>(kVolume, 0));
-    ::chmod(secret.c_str(), 0);
+    ASSERT_EQ(::chmod(secret.c_str(), 0), 0);
     const std::string notRegular = "it is not a regular file (a pipe, a device or a socket)";
     const struct {
         std::string path;
@@ -231,8 +229,9 @@ TEST_F(Loading, AFileThatChangesAfterItWasChosen)
         void (*spoil)(const std::string&);
         std::string reason;
     } cases[] = {
-        {"deleted", [](const std::string& p) { ::unlink(p.c_str()); }, "\": there is no such file."},
-        {"truncated", [](const std::string& p) { ::truncate(p.c_str(), 100); },
+        {"deleted", [](const std::string& p) { EXPECT_EQ(::unlink(p.c_str()), 0); },
+         "\": there is no such file."},
+        {"truncated", [](const std::string& p) { EXPECT_EQ(::truncate(p.c_str(), 100), 0); },
          "\": the file ends too soon, after 100 bytes."},
     };
     for (const auto& c : cases) {
