@@ -174,14 +174,4 @@ TEST(Art, IconDrawingsShowCubesInSeveralColoursOnBlack)
     }
 }
 
-TEST(Art, SizesNoDrawingScalesToAndBadImagesAreRefused)
-{
-    for (int size : {0, -16, 8, 20, 40, 100})
-        EXPECT_THROW(art::CubeIconAtSize(size), std::invalid_argument) << size;
-    EXPECT_THROW(art::ScaleUp(art::CubeIconAtSize(16), 0), std::invalid_argument);
-    const art::IndexedImage badImages[] = {{}, {2, 2, {0, 1, 2}}, {1, 1, {0, 1}}};
-    for (const art::IndexedImage& bad : badImages)
-        EXPECT_THROW(art::EncodePngFile(bad), std::invalid_argument) << bad.width << " x " << bad.height;
-}
-
 }  // namespace

@@ -1,16 +1,16 @@
 #!/usr/bin/python3
-"""The end-to-end cases, one a function of short steps and tables; run one by name:
-cases.py NAME [SETTING]. Each starts its own X server, so cases can run side by side."""
+"""The end-to-end cases, one a function of short steps and tables, each registered as the
+ctest test(s) it makes; run one by its test name (cases.py scale_2), or list them with
+their labels (cases.py --list). Each starts its own X server, so cases can run side by side."""
 import os
 import shutil
 import sys
 import time
 import traceback
 
+from driver import CASES, Failure, Session, case, check, geometry, run, wait  # first: it checks the modules
+import displays  # its cases register themselves
 import numpy as np
-
-from driver import Failure, Session, check, geometry, run, wait
-from displays import depth, no_opengl, scale, wayland
 from pictures import lit, outline, rendered_width, rightmost_mark, same_outline, text_width
 
 LIGHT = ("noise", "--density", "0.005")  # a few thousand cubes: turns quickly even on a busy machine
@@ -20,6 +20,8 @@ def expect_shown(s, kept, what):
     seen = lambda: outline(s.in_view(s.shot("shown")))  # noqa: E731
     wait(lambda: same_outline(kept, seen()) if kept else seen()[4] == 0, lambda: f"{what} {kept}; saw {seen()}", 15)
 
+@case()
+@case(name="start_bare", openbox=False)
 def start(s):
     """The caption, a black view and the toolbar at the top; the command line is not read."""
     for arguments in [(), (s.volume("sphere"),), (s.data + "/missing.vol",)]:
@@ -41,6 +43,7 @@ def unreadable(s):
         os.chmod(s.volume("sphere", "secret.vol"), 0)
     return path
 
+@case(name="open", sanitize=True)
 def open_files(s):
     """File, Open through the GTK file chooser: a volume is drawn; a file it cannot read is
     refused with a message box saying why, and the picture stays."""
@@ -70,11 +73,15 @@ def open_files(s):
     check(not same_outline(sphere, s.wait_drawn()), "the torus drawn in the sphere's place")
     s.expect_no_message()
 
+@case(name="drop", sanitize=True)
 def drops(s):
     """The last file dropped is read in and its path becomes the caption; one that cannot be
-    read is refused with a message box, and the caption and picture stay."""
+    read is refused with a message box, and the caption and picture stay. Paths with spaces,
+    characters beyond ASCII, characters URIs escape and bytes that are not UTF-8 are each
+    read; the caption shows the path (those bytes one a character)."""
     for shape in ("sphere", "cell", "torus", "block"):
         s.volume(shape)
+    light = s.volume(*LIGHT[:1], None, *LIGHT[1:])
     os.mkdir(s.data + "/folder")
     s.start()
     pictures = {}
@@ -98,12 +105,6 @@ def drops(s):
         else:
             pictures[picture] = s.wait_drawn()
         s.expect_no_message()
-
-def drop_names(s):
-    """Dropped paths with spaces, characters beyond ASCII, characters URIs escape and bytes
-    that are not UTF-8 are each read; the caption shows the path (those bytes one a character)."""
-    light = s.volume(*LIGHT[:1], None, *LIGHT[1:])
-    s.start()
     for name in [b"a volume with spaces, gr\xc3\xbc\xc3\x9fe \xe4\xbd\x93\xe7\xa9\x8d \xf0\x9f\xa7\x8a.vol",
                  b"percent %20 hash #1 ? it's \"quoted\" & <angled>.vol",
                  b"folder with spaces/\xc3\xbcn\xc3\xaf/light.vol",
@@ -118,28 +119,12 @@ def drop_names(s):
         s.expect_no_message()
         check(lit(s.in_view(s.shot("after"))).sum() > 500, f"the volume drawn after dropping {path}")
 
-def play(s):
-    """File, Play turns the volume and checks the menu item; again stops both. Exit while it turns."""
-    s.start()
-    s.load(*LIGHT)
-    at_rest = s.menu("f", name="menu-at-rest")
-    for time_, turning in [("first", True), ("second", False)]:
-        s.say(f"File, Play, {time_} time")
-        s.menu("f", "p")
-        if turning:
-            s.turning("playing")
-        else:
-            s.settle()
-        menu = s.menu("f", name="menu")
-        check(np.array_equal(menu, at_rest) != turning, "a check at Play exactly while the volume turns")
-    s.say("File, Exit while it turns")
-    s.menu("f", "p")
-    s.turning("before-exit")
-    s.exit_by_menu()
-
-def keys(s):
-    """F6 and Shift+F6 are bound to the pane commands, which no handler answers, and Ctrl+O to
-    nothing: no picture, caption or window changes."""
+@case()
+def menus(s):
+    """F6 and Shift+F6 are bound to the pane commands, which no handler answers, and Ctrl+O
+    to nothing: no picture, caption or window changes.
+    File, Play turns the volume and checks the menu item; again stops both. Help, About is
+    modal, Return and Escape close it, and the volume turns on behind it. Exit while it turns."""
     s.start()
     s.load(*LIGHT)
     caption = s.caption()
@@ -151,12 +136,18 @@ def keys(s):
         check(not s.popup() and not s.dialogs("Open"), f"no menu or file chooser after {key}")
         check(np.array_equal(before, s.shot("after")), f"the picture unchanged by {key}")
         check(s.caption() == caption, f'the caption "{caption}" after {key}')
-
-def about(s):
-    """Help, About: modal; Return and Escape close it; the volume turns on behind it."""
-    s.start()
+    at_rest = s.menu("f", name="menu-at-rest")
+    for time_, turning in [("first", True), ("second", False)]:
+        s.say(f"File, Play, {time_} time")
+        s.menu("f", "p")
+        if turning:
+            s.turning("playing")
+        else:
+            s.settle()
+        menu = s.menu("f", name="menu")
+        check(np.array_equal(menu, at_rest) != turning, "a check at Play exactly while the volume turns")
     for key in ("Return", "Escape"):
-        s.say(f"About, closed with {key}")
+        s.say(f"Help, About, closed with {key}")
         s.menu("h", "a")
         s.wait_dialog("About Dorvane")
         s.keys("alt+f")
@@ -164,25 +155,14 @@ def about(s):
         check(not s.popup(), "no menu over the modal About box")
         s.dismiss("About Dorvane", key)
     s.say("About while playing")
-    s.load(*LIGHT)
     s.menu("f", "p")
     s.menu("h", "a")
     s.shot("about-box", s.wait_dialog("About Dorvane"))
     s.turning("behind-about")
     s.dismiss("About Dorvane", "Return")
     s.turning("after-about")
-
-def toolbar(s):
-    """View, Toolbar hides the toolbar, the view growing into its place, and shows it again."""
-    s.start()
-    s.expect_bar("top", "horizontal")
-    _, top, _, height = s.view()
-    for what, grown in [("hides", True), ("shows", False)]:
-        s.say(f"View, Toolbar {what} it")
-        s.menu("v", "t")
-        wait_view(s, lambda y, h: (y < top and h > height) if grown else (y, h) == (top, height))
-        s.settle()
-        check((s.find_bar() is None) == grown, f"the toolbar gone exactly while hidden; saw {s.find_bar()}")
+    s.say("File, Exit while it turns")
+    s.exit_by_menu()
 
 def wait_view(s, holds):
     wait(lambda: holds(*s.view()[1::2]), lambda: f"the view's top and height to move; saw {s.view()}", 5)
@@ -198,6 +178,7 @@ def about_ends(s, window, point, ending):
         s.keys("Escape", window=box)
     wait(lambda: not s.dialogs("About Dorvane"), f"{ending} to end the About box", 5)
 
+@case()
 def toolbar_buttons(s):
     """The buttons under the real pointer: hover look and tooltip; the triangle plays and
     stops, pressed while it turns; the question mark's About box ends by OK, Escape, the close box."""
@@ -229,15 +210,23 @@ def toolbar_buttons(s):
         about_ends(s, s.main, parts["question"], ending)
     s.exit_by_menu()
 
+@case()
 def toolbar_dock(s):
-    """The toolbar dragged by its gripper: into the view it floats, to a side it docks
-    there (upright left and right), back at the top it docks there again. Its buttons
-    work wherever it is; View, Toolbar hides and shows the floating bar where it was."""
+    """View, Toolbar hides the docked toolbar and shows it again. Dragged by its gripper:
+    into the view it floats, to a side it docks there (upright left and right), back at the
+    top it docks there again. Its buttons work wherever it is; View, Toolbar hides and shows
+    the floating bar where it was."""
     s.start()
     s.load(*LIGHT)
     s.expect_bar("top", "horizontal")
     _, top, _, height = s.view()
     client_top = top
+    for what, grown in [("hides", True), ("shows", False)]:
+        s.say(f"View, Toolbar {what} it, the view growing into its place and back")
+        s.menu("v", "t")
+        wait_view(s, lambda y, h: (y < top and h > height) if grown else (y, h) == (top, height))
+        s.settle()
+        check((s.find_bar() is None) == grown, f"the toolbar gone exactly while hidden; saw {s.find_bar()}")
     # dragged to | lands as | the view's top moved up | its height grown
     for target, side, orientation, up, taller in [("view", "floating", "horizontal", True, True),
                                                  ("left", "left", "vertical", True, True),
@@ -276,6 +265,7 @@ def toolbar_dock(s):
     s.load("sphere")
     s.exit_by_menu()
 
+@case(name="exit", sanitize=True)
 def exit_profile(s):
     """File, Exit ends the viewer with status 0 and leaves the four files opened most
     recently in the profile, newest first, one opened again moving to the front."""
@@ -288,17 +278,18 @@ def exit_profile(s):
     check(listed == [f"File{n}={s.data}/{name}.vol" for n, name in enumerate("edca", 1)],
           f"the recent files e, d, c, a in the profile; saw {listed}")
 
-CASES = {"start": start, "open": open_files, "drop": drops, "drop_names": drop_names, "play": play, "keys": keys,
-         "about": about, "toolbar": toolbar, "toolbar_buttons": toolbar_buttons, "toolbar_dock": toolbar_dock,
-         "exit": exit_profile, "no_opengl": no_opengl, "scale": scale, "depth": depth, "wayland": wayland}
-
 if __name__ == "__main__":
-    session = Session()
+    if sys.argv[1] == "--list":  # a line a test: its name and labels (e2e-release: in the release build alone)
+        for name, (*_, sanitize) in CASES.items():
+            print(name, "e2e" if sanitize else "e2e,e2e-release")
+        sys.exit()
+    function, setting, openbox, _ = CASES[sys.argv[1]]
+    session = Session(openbox)
     try:
-        CASES[sys.argv[1]](session, *sys.argv[2:])
+        function(session, *([setting] if setting else []))
         print(f"PASS in {time.monotonic() - session.began:.1f} s")
     except Exception as failure:  # a driver's own error is a failure too, shown with its place
-        print(f"FAIL: {' '.join(sys.argv[1:])}, at: {session.at}\n{failure}", file=sys.stderr)
+        print(f"FAIL: {sys.argv[1]}, at: {session.at}\n{failure}", file=sys.stderr)
         if not isinstance(failure, Failure):
             traceback.print_exc()
         log = os.path.join(session.art, "stderr.log")

@@ -5,9 +5,10 @@ import time
 
 import numpy as np
 
-from driver import check, geometry
+from driver import case, check, geometry
 from pictures import outline, same_outline
 
+@case("no-glx", "depth8", openbox=False, sanitize=True)
 def no_opengl(s, setting):
     """Without OpenGL (no GLX, or 8 bits) it says "ChoosePixelFormat failed" once and does
     everything but drawing, leaving by every road with the profile written. An 8-bit
@@ -61,6 +62,7 @@ def no_opengl(s, setting):
         s.expect_bar("floating", "horizontal")
         leave("File, Exit with the toolbar floating")
 
+@case("2", "3", openbox=False)
 def scale(s, factor):
     """At GDK_SCALE=N the window is N times its size in the display's pixels and the picture
     fills the view as at scale 1: a column of cells on the axis stands in the middle, as
@@ -83,6 +85,7 @@ def scale(s, factor):
     check(abs(ly + lh - 1 - want_foot) <= slack, f"the column's foot at row {want_foot}; it is at {ly + lh - 1}")
     s.exit_by_menu()
 
+@case(openbox=False)
 def depth(s):
     """At 16 and 30 bits the sphere shows as at 24: the same outline, the same mean colour
     as near as the depth allows."""
@@ -99,6 +102,7 @@ def depth(s):
             check(same_outline(seen["24"][0], shape), f"the outline {seen['24'][0]} at {bits} bits; saw {shape}")
             check(np.abs(seen["24"][1] - seen[bits][1]).max() <= 6, f"the colours {seen['24'][1]}; saw {seen[bits][1]}")
 
+@case("xwayland", "none", openbox=False)
 def wayland(s, setting):
     """With XWayland the viewer runs through it and draws; without, it says in one line that
     it needs an X display or XWayland and ends with a failure status."""

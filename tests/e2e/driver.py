@@ -2,17 +2,36 @@
 private profile, driven by the keyboard, the real pointer and files dragged from GTK's
 own drag source, and judged from screenshots read with PIL and numpy. Python, because
 the cases are then short tables and a picture an array: one measure is a line of numpy."""
+import importlib.util
 import os
 import re
 import shutil
 import subprocess
+import sys
 import tempfile
 import time
+
+# Debian's python3 has them (python3-numpy, python3-pil; python3-gi for tools/drag_files).
+MISSING = [name for name in ("numpy", "PIL", "gi") if importlib.util.find_spec(name) is None]
+if MISSING:
+    sys.exit(f"The end-to-end driver needs the Python modules {', '.join(MISSING)} in {sys.executable}.")
 
 import numpy as np
 from PIL import Image, ImageGrab
 
 from pictures import bar_parts, lit, outline, rightmost_mark
+
+CASES = {}  # a ctest name: (the case, its setting or None, under openbox, in the sanitizer build too)
+
+def case(*settings, name=None, openbox=True, sanitize=False):
+    """Registers a case as one ctest test, or as one test a setting (scale_2 runs scale(s, "2")).
+    Every case runs in the release build; those with sanitize=True in the sanitizer build too."""
+    def register(function):
+        for setting in settings or (None,):
+            CASES[(name or function.__name__) + (f"_{setting}" if setting else "")] = \
+                (function, setting, openbox, sanitize)
+        return function
+    return register
 
 class Failure(Exception):
     pass
@@ -48,12 +67,12 @@ def geometry(window):
 class Session:
     """One case's servers, viewer, files and artefacts."""
 
-    def __init__(self):
+    def __init__(self, openbox):
         self.began, self.at = time.monotonic(), "setting up"
         self.art = os.environ["E2E_ARTEFACTS"]
         self.viewer, self.make_volume = os.environ["DORVANE"], os.environ["MAKE_VOLUME"]
         self.debug_build = os.environ.get("E2E_DEBUG_BUILD") == "1"
-        self.wm = os.environ.get("E2E_WM") == "openbox"
+        self.wm = openbox
         shutil.rmtree(self.art, ignore_errors=True)
         os.makedirs(self.art)
         self.work = tempfile.mkdtemp()
@@ -344,8 +363,8 @@ class Session:
         found = bar_parts(self.shot("bar"), view)
         if not found:
             return None
-        qx, qy = found[1]["question"]
-        side = ("top" if qy < view[1] else "bottom" if qy >= view[1] + view[3] else "left" if qx < view[0] else "right")
+        gx, gy = found[1]["gripper"]
+        side = ("top" if gy < view[1] else "bottom" if gy >= view[1] + view[3] else "left" if gx < view[0] else "right")
         return (self.main, side) + found
 
     def expect_bar(self, side, orientation):

@@ -4,51 +4,53 @@ import subprocess
 
 import numpy as np
 
-def find_part(mask, before, gap=2):
-    """The run of marked positions nearest below `before`, gaps of `gap` bridged: (start, end)."""
-    marked = np.flatnonzero(mask[:max(before, 0)])
+def runs(mask, gap=2):
+    """The runs of marked positions, gaps of `gap` bridged: [(start, end), ...]."""
+    marked = np.flatnonzero(mask)
     if marked.size == 0:
-        return None
-    starts = marked[np.r_[True, np.diff(marked) > gap + 1]]  # each run's first position
-    return int(starts[-1]), int(marked[-1])
+        return []
+    breaks = np.flatnonzero(np.diff(marked) > gap + 1)
+    return [(int(marked[i]), int(marked[j])) for i, j in zip(np.r_[0, breaks + 1], np.r_[breaks, marked.size - 1])]
 
 def bar_parts(image, exclude=None):
-    """Finds the toolbar in a picture by what a person sees: the yellow question mark, the
-    dark triangle before it and the grey dots of the gripper before that. Returns
-    (orientation, {"question": (x, y), "triangle": ..., "gripper": ...}) or None."""
+    """Finds the toolbar in a picture by what a person sees, whatever its buttons show: the
+    highlighted dots of its gripper, four pixels apart across the bar, and beyond them the buttons one
+    after another, each a group of marks unlike the bar behind them (by more than its shading). Returns (orientation,
+    {"gripper": (x, y), "buttons": [(x, y), ...], "triangle": the first, "question": the
+    second}) or None."""
     rgb = image.astype(int)
+    outside = np.ones(rgb.shape[:2], bool)
     if exclude:
         x, y, w, h = exclude
-        rgb = rgb.copy()
-        rgb[y:y + h, x:x + w] = 255
-    r, g, b = rgb[..., 0], rgb[..., 1], rgb[..., 2]
-    yellow = (r > 200) & (g > 200) & (b < 80)
-    if yellow.sum() < 10:
-        return None
+        outside[y:y + h, x:x + w] = False
+    # A dot: grey, with a white highlight two pixels down and right.
     lightness = (rgb.max(axis=2) + rgb.min(axis=2)) / 510
-    dark = lightness < 0.15
-    grip = (lightness > 0.3) & (lightness < 0.6) & ((r - b) ** 2 < 100)
-    ys, xs = np.nonzero(yellow)
-    box = [xs.min(), ys.min(), xs.max(), ys.max()]
-    # Dark pixels level with the question mark tell which way the bar lies.
-    across = dark[max(box[1] - 4, 0):box[3] + 5, :box[0]].sum()
-    down = dark[:box[1], max(box[0] - 4, 0):box[2] + 5].sum()
-    horizontal = across >= down
-    if not horizontal:  # judge a standing bar as a lying one
-        dark, grip, box = dark.T, grip.T, [box[1], box[0], box[3], box[2]]
-    band = slice(max(box[1] - 4, 0), box[3] + 5)
-    # The question mark has a dark outline of its own: the triangle lies beyond it.
-    triangle = find_part(dark[band].any(axis=0), box[0] - 2)
-    gripper = triangle and find_part(grip[band].any(axis=0), triangle[0])
-    if not gripper:
+    dot = (lightness > 0.3) & (lightness < 0.6) & ((rgb[..., 0] - rgb[..., 2]) ** 2 < 100) & outside
+    dot[:-2, :-2] &= rgb[2:, 2:].min(axis=2) >= 250
+    for horizontal in (True, False):  # a lying bar's dots stand one above another
+        d = dot if horizontal else dot.T
+        three = d[:-8] & ~d[2:-6] & d[4:-4] & ~d[6:-2] & d[8:]
+        if three.any():
+            break
+    else:
         return None
-    across_middle = (box[1] + box[3]) // 2
-    parts = {"question": ((box[0] + box[2]) // 2, across_middle),
-             "triangle": (sum(triangle) // 2, across_middle),
-             "gripper": (sum(gripper) // 2, across_middle)}
+    picture, outside = (rgb, outside) if horizontal else (rgb.transpose(1, 0, 2), outside.T)
+    ys, xs = np.nonzero(three)
+    band, beyond = slice(max(ys.min() - 2, 0), ys.max() + 12), xs.max() + 3
+    behind = picture[band, beyond]  # the bar's own colours across it, just past the gripper
+    marks = (abs(picture[band, beyond:] - behind[:, None]).max(axis=2) > 60) & outside[band, beyond:]
+    buttons = []
+    for start, end in runs(marks.any(axis=0)):
+        rows = np.flatnonzero(marks[:, start:end + 1].any(axis=1))
+        if end - start >= 2:  # not the bar's own edge
+            buttons.append((beyond + (start + end) // 2, band.start + (rows[0] + rows[-1]) // 2))
+    if len(buttons) < 2:
+        return None
+    gripper = ((xs.min() + xs.max()) // 2 + 1, (ys.min() + ys.max()) // 2 + 5)
     if not horizontal:
-        parts = {k: (q, p) for k, (p, q) in parts.items()}
-    return ("horizontal" if horizontal else "vertical"), parts
+        gripper, buttons = gripper[::-1], [b[::-1] for b in buttons]
+    return ("horizontal" if horizontal else "vertical"), {"gripper": gripper, "buttons": buttons,
+                                                          "triangle": buttons[0], "question": buttons[1]}
 
 def rightmost_mark(image):
     """Centre of the rightmost group of marks (apart by two clear columns or more), a mark
@@ -58,7 +60,7 @@ def rightmost_mark(image):
     usual = np.median(rgb, axis=1, keepdims=True)
     marks = ((rgb - usual) ** 2).sum(axis=2) > 60 ** 2
     marks[:3], marks[-3:], marks[:, :3], marks[:, -3:] = False, False, False, False
-    columns = find_part(marks.any(axis=0), marks.shape[1])
+    columns = (runs(marks.any(axis=0)) or [None])[-1]
     if not columns:
         return None
     rows = np.flatnonzero(marks[:, columns[0]:columns[1] + 1].any(axis=1))

@@ -64,10 +64,7 @@ CTestApp theTestApp;
 
 bool StartTestProgram()
 {
-    if (!theTestApp.InitInstance())
-        return false;
-    Pump(200);
-    return true;
+    return theTestApp.InitInstance();
 }
 
 void EndTestProgram()

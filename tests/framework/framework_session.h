@@ -15,54 +15,42 @@ constexpr UINT kTestResource = 1;
 // Which handlers ran, in order.
 extern std::vector<std::string> g_handled;
 
-class CTestDoc : public CDocument {
-    DECLARE_DYNCREATE(CTestDoc)
+// Each command's handler, Note<N>, says who ran it and for which number.
+template <class Base, const char* Who>
+class CNoting : public Base {
 protected:
-    // Each command's handler says who ran it and for which number.
     template <int N>
     void Note()
     {
-        g_handled.push_back("document " + std::to_string(N));
+        g_handled.push_back(std::string(Who) + " " + std::to_string(N));
     }
+};
+inline constexpr char kDocument[] = "document", kView[] = "view", kFrame[] = "frame",
+                      kApplication[] = "application";
+
+class CTestDoc : public CNoting<CDocument, kDocument> {
+    DECLARE_DYNCREATE(CTestDoc)
     DECLARE_MESSAGE_MAP()
 };
 
-class CTestView : public CView {
+class CTestView : public CNoting<CView, kView> {
     DECLARE_DYNCREATE(CTestView)
 protected:
     void OnDraw(CDC*) override {}
-    // Each command's handler says who ran it and for which number.
-    template <int N>
-    void Note()
-    {
-        g_handled.push_back("view " + std::to_string(N));
-    }
     DECLARE_MESSAGE_MAP()
 };
 
-class CTestFrame : public CFrameWnd {
+class CTestFrame : public CNoting<CFrameWnd, kFrame> {
     DECLARE_DYNCREATE(CTestFrame)
 protected:
-    // Each command's handler says who ran it and for which number.
-    template <int N>
-    void Note()
-    {
-        g_handled.push_back("frame " + std::to_string(N));
-    }
     void OnUpdateSix(CCmdUI* pCmdUI);
     DECLARE_MESSAGE_MAP()
 };
 
-class CTestApp : public CWinApp {
+class CTestApp : public CNoting<CWinApp, kApplication> {
 public:
     BOOL InitInstance() override;
 
 protected:
-    // Each command's handler says who ran it and for which number.
-    template <int N>
-    void Note()
-    {
-        g_handled.push_back("application " + std::to_string(N));
-    }
     DECLARE_MESSAGE_MAP()
 };

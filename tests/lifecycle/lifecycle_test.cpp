@@ -12,6 +12,7 @@
 #include "platform/message_queue.h"
 #include "platform/opengl_binding.h"
 #include "tests/program/program_session.h"
+#include "tests/support/toolkit_inspect.h"
 #include "tests/support/toolkit_session.h"
 
 #include <gtest/gtest.h>
@@ -37,11 +38,13 @@ void JournalEnable(bool on)
     SetBindingCallWatch(on ? +[](const std::string& call) { g_calls.push_back(call); } : nullptr);
 }
 
+// Closes the main window, if there is one, and waits until the toolkit holds no window:
+// the updates asked for on the way out have run.
 void CloseProgramWindow()
 {
     if (MainFrame() != nullptr)
         MainFrame()->SendMessage(WM_CLOSE);
-    Pump(100);
+    EXPECT_TRUE(WaitFor([] { return AfxTestWindowCount() == 0; }));
 }
 
 std::size_t Position(const std::vector<std::string>& calls, const std::string& call)
@@ -64,11 +67,13 @@ protected:
         CloseProgramWindow();
         AfxOverrideResources() = AfxProgramResources();
     }
-    // Start-up's New, as the program makes it: document, frame, view, initial update.
+    // Start-up's New, as the program makes it: document, frame, view, initial update;
+    // then its first frame, drawn or not.
     void StartAgain()
     {
+        const float angle = Angle();
         AfxGetApp()->OnFileNew();
-        Pump(200);
+        EXPECT_TRUE(MainFrame() == nullptr || WaitFor([&] { return Angle() > angle; }));
     }
 };
 
@@ -141,8 +146,7 @@ TEST_F(Lifecycle, ClosingStopsTheTimerBeforeTheContextGoesAndNothingReachesTheVi
             ::PostMessage(View()->m_hWnd, WM_DROPFILES, reinterpret_cast<WPARAM>(MakeDrop({"/nonexistent"})),
                           0);
         JournalEnable(true);
-        MainFrame()->SendMessage(WM_CLOSE);
-        Pump(300);
+        CloseProgramWindow();
         const auto calls = g_calls;
         const std::size_t killed = Position(calls, "KillTimer " + std::to_string(kPlayTimer));
         ASSERT_LT(killed, calls.size()) << road.road;

@@ -10,21 +10,12 @@
 
 namespace {
 
+// A palette-based display's format, its colour fields as described.
 PIXELFORMATDESCRIPTOR IndexedFormat(BYTE redBits, BYTE redShift, BYTE greenBits, BYTE greenShift,
                                     BYTE blueBits, BYTE blueShift)
 {
-    PIXELFORMATDESCRIPTOR pfd{};
-    pfd.nSize = sizeof pfd;
-    pfd.nVersion = 1;
-    pfd.dwFlags = PFD_DRAW_TO_WINDOW | PFD_SUPPORT_OPENGL | PFD_DOUBLEBUFFER | PFD_NEED_PALETTE;
-    pfd.cColorBits = 8;
-    pfd.cRedBits = redBits;
-    pfd.cRedShift = redShift;
-    pfd.cGreenBits = greenBits;
-    pfd.cGreenShift = greenShift;
-    pfd.cBlueBits = blueBits;
-    pfd.cBlueShift = blueShift;
-    return pfd;
+    const DWORD flags = PFD_DRAW_TO_WINDOW | PFD_SUPPORT_OPENGL | PFD_DOUBLEBUFFER | PFD_NEED_PALETTE;
+    return {40, 1, flags, PFD_TYPE_RGBA, 8, redBits, redShift, greenBits, greenShift, blueBits, blueShift};
 }
 
 // Builds the view's palette as it would on a display whose format is described so.
@@ -43,9 +34,21 @@ std::vector<PALETTEENTRY> PaletteFor(const PIXELFORMATDESCRIPTOR& pfd)
     return view->m_palette.Entries();
 }
 
+// Each case leaves the view as a true-colour display has it: no palette of its own, none
+// selected before it, and the system palette as it was.
+class Palette : public ::testing::Test {
+protected:
+    void TearDown() override
+    {
+        View()->m_palette = CPalette();
+        View()->m_pPrevPalette = nullptr;
+        CSystemPalette::Instance().Reset();
+    }
+};
+
 }  // namespace
 
-TEST(Palette, TrueColourDisplaysGetNone)
+TEST_F(Palette, TrueColourDisplaysGetNone)
 {
     EXPECT_TRUE(View()->m_palette.Entries().empty());
     EXPECT_EQ(View()->m_pPrevPalette, nullptr);
@@ -53,7 +56,7 @@ TEST(Palette, TrueColourDisplaysGetNone)
 
 // Each index's fields widened to eight bits; the 3-3-2 layout alone gives twelve entries
 // to the reserved colours.
-TEST(Palette, EntriesSpreadEachFieldAndOnlyTheThreeThreeTwoLayoutReservesColours)
+TEST_F(Palette, EntriesSpreadEachFieldAndOnlyTheThreeThreeTwoLayoutReservesColours)
 {
     const struct {
         const char* layout;
@@ -91,11 +94,9 @@ TEST(Palette, EntriesSpreadEachFieldAndOnlyTheThreeThreeTwoLayoutReservesColours
             EXPECT_EQ((std::array<BYTE, 3>{e.peRed, e.peGreen, e.peBlue}), rgb) << c.layout << ", " << index;
         }
     }
-    View()->m_palette = CPalette();
-    View()->m_pPrevPalette = nullptr;
 }
 
-TEST(Palette, TheFrameRealisesTheViewsPaletteWhenAnotherWindowChangedColours)
+TEST_F(Palette, TheFrameRealisesTheViewsPaletteWhenAnotherWindowChangedColours)
 {
     PaletteFor(IndexedFormat(3, 0, 3, 3, 2, 6));
     const struct {
@@ -112,7 +113,4 @@ TEST(Palette, TheFrameRealisesTheViewsPaletteWhenAnotherWindowChangedColours)
     CSystemPalette::Instance().Reset();
     EXPECT_EQ(MainFrame()->SendMessage(WM_QUERYNEWPALETTE), FALSE);
     EXPECT_EQ(CSystemPalette::Instance().Realize(View()->m_palette), 0u);
-    View()->m_palette = CPalette();
-    CSystemPalette::Instance().Reset();
-    Pump(100);
 }

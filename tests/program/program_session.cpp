@@ -35,6 +35,14 @@ std::string Caption()
     return MainFrame()->GetWindowText().str();
 }
 
+bool ViewDrawnAtItsSize()
+{
+    CRect client;
+    View()->GetClientRect(&client);
+    return Angle() > 0.0f && View()->m_clientRect.right == client.right &&
+           View()->m_clientRect.bottom == client.bottom;
+}
+
 VoxelGrid Decoded(const std::vector<unsigned char>& bytes)
 {
     VoxelGrid grid;

@@ -14,6 +14,8 @@ CCubeView* View();
 CCubeDoc* Document();
 // The main window's caption.
 std::string Caption();
+// Whether the view has drawn a frame and taken the size its window has now.
+bool ViewDrawnAtItsSize();
 
 // The grid a file's bytes give by the decoding rule, written again here: nonzero bytes
 // are occupied cells, and only the first 1,048,576 count.

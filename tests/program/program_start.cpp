@@ -1,18 +1,14 @@
-// The program starts as it does for a person, on a 640 x 480 window, with message boxes
-// collected instead of shown; the tests share that one start.
+// The program starts as it does for a person, on an 800 x 600 window, with message boxes
+// collected instead of shown; the tests share that one start, and each test file finds it
+// as it was (program_session.h says how).
 #include "program_session.h"
 
 #include "framework/win_app.h"
-#include "tests/support/toolkit_inspect.h"
 
 bool StartTestProgram()
 {
     CollectMessages();
-    if (!AfxGetApp()->InitInstance())
-        return false;
-    AfxTestResizeWindow(MainFrame()->m_hWnd, 640, 480);
-    Pump(300);
-    return true;
+    return AfxGetApp()->InitInstance() && WaitFor(ViewDrawnAtItsSize);
 }
 
 void EndTestProgram()

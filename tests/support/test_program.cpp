@@ -8,6 +8,7 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 #include <fstream>
 #include <sys/stat.h>
 
@@ -36,14 +37,42 @@ CFrameWnd* MainFrame()
     return static_cast<CFrameWnd*>(AfxGetMainWnd());
 }
 
-void Pump(int milliseconds)
+bool WaitFor(const std::function<bool()>& done)
 {
-    AfxTestRunEventLoop(milliseconds);
+    return AfxTestRunEventLoopUntil(done, 30000);
 }
+
+namespace {
+
+// With --test-file=NAME last, only the tests written in NAME.cpp run (ctest runs each file
+// so); FALSE when that file has none.
+bool ChooseTestFile(int& argc, char** argv)
+{
+    const std::string option = "--test-file=";
+    if (argc < 2 || std::string(argv[argc - 1]).rfind(option, 0) != 0)
+        return true;
+    const std::string file = std::string(argv[--argc]).substr(option.size()) + ".cpp";
+    std::string filter;
+    const ::testing::UnitTest& unit = *::testing::UnitTest::GetInstance();
+    for (int i = 0; i < unit.total_test_suite_count(); ++i)
+        for (int j = 0; j < unit.GetTestSuite(i)->total_test_count(); ++j) {
+            const ::testing::TestInfo& test = *unit.GetTestSuite(i)->GetTestInfo(j);
+            if (std::filesystem::path(test.file()).filename() == file)
+                filter += std::string(filter.empty() ? "" : ":") + test.test_suite_name() + "." + test.name();
+        }
+    GTEST_FLAG_SET(filter, filter);
+    return !filter.empty();
+}
+
+}  // namespace
 
 int main(int argc, char** argv)
 {
     ::testing::InitGoogleTest(&argc, argv);
+    if (!ChooseTestFile(argc, argv)) {
+        std::fprintf(stderr, "No test here was written in the file %s names.\n", argv[argc]);
+        return 1;
+    }
     if (::testing::GTEST_FLAG(list_tests))
         return RUN_ALL_TESTS();
     char folder[] = "/tmp/dorvane-test-XXXXXX";
@@ -54,7 +83,9 @@ int main(int argc, char** argv)
     }
     g_folder = folder;
     if (!AfxTestStartToolkit(argc, argv)) {
-        std::fprintf(stderr, "These tests need an X display ($DISPLAY).\n");
+        const char* display = std::getenv("DISPLAY");
+        std::fprintf(stderr, "These tests need an X display; DISPLAY=\"%s\" opens none.\n",
+                     display ? display : "");
         return 1;
     }
     if (!StartTestProgram()) {

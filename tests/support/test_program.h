@@ -5,6 +5,7 @@
 
 #include "framework/frame_wnd.h"
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -19,5 +20,6 @@ std::string WriteTestFile(const std::string& name, const std::vector<unsigned ch
 // The application's main window.
 CFrameWnd* MainFrame();
 
-// Runs the event loop for a while, so paints, sizes and timer ticks arrive.
-void Pump(int milliseconds = 50);
+// Runs the event loop (paints, sizes, timer ticks, posted messages) until done() holds,
+// for at most half a minute, however loaded the machine; whether it held.
+bool WaitFor(const std::function<bool()>& done);
