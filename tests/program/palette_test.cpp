@@ -14,8 +14,16 @@ namespace {
 PIXELFORMATDESCRIPTOR IndexedFormat(BYTE redBits, BYTE redShift, BYTE greenBits, BYTE greenShift,
                                     BYTE blueBits, BYTE blueShift)
 {
-    const DWORD flags = PFD_DRAW_TO_WINDOW | PFD_SUPPORT_OPENGL | PFD_DOUBLEBUFFER | PFD_NEED_PALETTE;
-    return {40, 1, flags, PFD_TYPE_RGBA, 8, redBits, redShift, greenBits, greenShift, blueBits, blueShift};
+    PIXELFORMATDESCRIPTOR pfd{};
+    pfd.nSize = 40;
+    pfd.nVersion = 1;
+    pfd.dwFlags = PFD_DRAW_TO_WINDOW | PFD_SUPPORT_OPENGL | PFD_DOUBLEBUFFER | PFD_NEED_PALETTE;
+    pfd.iPixelType = PFD_TYPE_RGBA;
+    pfd.cColorBits = 8;
+    pfd.cRedBits = redBits, pfd.cRedShift = redShift;
+    pfd.cGreenBits = greenBits, pfd.cGreenShift = greenShift;
+    pfd.cBlueBits = blueBits, pfd.cBlueShift = blueShift;
+    return pfd;
 }
 
 // Builds the view's palette as it would on a display whose format is described so.
