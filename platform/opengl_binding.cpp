@@ -36,21 +36,23 @@ Display* XDisplay()
     return wxGetX11Display();
 }
 
-// Without the extension every GLX request fails noisily, so none is made. Asking for the
-// version binds GLX to the display here, once: the driver makes its state for the display
-// (its screens and their configurations) and keeps it until the display is closed, which
-// the toolkit does not do before the program ends. The sanitizer build's leak list names
-// this function for that reason; every other GLX allocation stays the program's to free.
+// Without the extension every GLX request fails noisily, so none is made. The first
+// request the GL driver answers binds it to the display, here and once: the driver makes
+// its state for the display (its screens and their configurations) and keeps it until the
+// display is closed, which the toolkit does not do before the program ends. The sanitizer
+// build's leak list names this function for that reason; every other GLX allocation stays
+// the program's to free.
 bool DisplayHasGLX()
 {
     static const bool has = [] {
         int errorBase = 0;
         int eventBase = 0;
-        int major = 0;
-        int minor = 0;
+        int count = 0;
         Display* dpy = XDisplay();
-        return dpy != nullptr && glXQueryExtension(dpy, &errorBase, &eventBase) == True &&
-               glXQueryVersion(dpy, &major, &minor) == True;
+        if (dpy == nullptr || glXQueryExtension(dpy, &errorBase, &eventBase) != True)
+            return false;
+        XFree(glXGetFBConfigs(dpy, DefaultScreen(dpy), &count));
+        return true;
     }();
     return has;
 }
