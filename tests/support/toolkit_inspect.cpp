@@ -18,18 +18,6 @@ std::string Utf8(const wxString& text)
     return std::string(text.utf8_str());
 }
 
-wxWindow* WindowOfWidget(wxWindow* window, GtkWidget* widget)
-{
-    if (widget == nullptr)
-        return nullptr;
-    if (window->GetHandle() == widget || window->GetConnectWidget() == widget)
-        return window;
-    for (wxWindow* child : window->GetChildren())
-        if (wxWindow* found = WindowOfWidget(child, widget))
-            return found;
-    return nullptr;
-}
-
 // Whether a menu item's label leaves room for a shortcut beside its text.
 bool ShowsShortcut(const wxMenuItem* item)
 {
@@ -76,14 +64,6 @@ std::vector<AfxTestMenu> AfxTestMenuBar(HWND hFrame)
 bool AfxTestSliderIsVertical(HWND hSlider)
 {
     return hSlider != nullptr && NativeWindow(hSlider)->HasFlag(wxSL_VERTICAL);
-}
-
-HWND AfxTestFocusWithin(HWND hTopLevel)
-{
-    wxWindow* topLevel = NativeWindow(hTopLevel);
-    if (topLevel == nullptr)
-        return nullptr;
-    return WindowHandle(WindowOfWidget(topLevel, gtk_window_get_focus(GTK_WINDOW(topLevel->GetHandle()))));
 }
 
 void AfxTestResizeWindow(HWND hWnd, int width, int height)

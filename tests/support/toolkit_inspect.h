@@ -28,9 +28,6 @@ struct AfxTestMenu {
 std::vector<AfxTestMenu> AfxTestMenuBar(HWND hFrame);
 
 bool AfxTestSliderIsVertical(HWND hSlider);
-// The window that takes the keys when a top-level window is active: the focus within it,
-// which stays the same whichever window of the display is active.
-HWND AfxTestFocusWithin(HWND hTopLevel);
 
 // Resizes a top-level window as a person drags its border, to the given size in pixels.
 void AfxTestResizeWindow(HWND hWnd, int width, int height);

@@ -54,13 +54,6 @@ void CallLater(int milliseconds, std::function<void()> fn)
     timer->StartOnce(milliseconds);
 }
 
-void RunOnePass()
-{
-    g_loop->YieldFor(wxEVT_CATEGORY_ALL);
-    wxTheApp->ProcessPendingEvents();
-    wxTheApp->ProcessIdle();
-}
-
 }  // namespace
 
 bool AfxTestStartToolkit(int& argc, char** argv)
@@ -88,7 +81,9 @@ void AfxTestStopToolkit()
 
 void AfxTestRunEventLoopOnce()
 {
-    RunOnePass();
+    g_loop->YieldFor(wxEVT_CATEGORY_ALL);
+    wxTheApp->ProcessPendingEvents();
+    wxTheApp->ProcessIdle();
 }
 
 void AfxTestRunEventLoop(int milliseconds)
@@ -100,12 +95,12 @@ bool AfxTestRunEventLoopUntil(const std::function<bool()>& done, int timeoutMill
 {
     const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMilliseconds);
     do {
-        RunOnePass();
+        AfxTestRunEventLoopOnce();
         if (done())
             return true;
         std::this_thread::sleep_for(std::chrono::milliseconds(2));
     } while (std::chrono::steady_clock::now() < deadline);
-    RunOnePass();
+    AfxTestRunEventLoopOnce();
     return done();
 }
 
