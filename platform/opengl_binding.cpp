@@ -36,12 +36,9 @@ Display* XDisplay()
     return wxGetX11Display();
 }
 
-// Without the extension every GLX request fails noisily, so none is made. The first
-// request the GL driver answers binds it to the display, here and once: the driver makes
-// its state for the display (its screens and their configurations) and keeps it until the
-// display is closed, which the toolkit does not do before the program ends. The sanitizer
-// build's leak list names this function for that reason; every other GLX allocation stays
-// the program's to free.
+// Without the extension every GLX request fails noisily, so none is made. The first request
+// the driver answers binds it to the display, here and once: its state for the display lives
+// until the display closes, which the toolkit never does, so the leak list names this function.
 bool DisplayHasGLX()
 {
     static const bool has = [] {
