@@ -19,7 +19,7 @@ if MISSING:
 import numpy as np
 from PIL import Image, ImageGrab
 
-from pictures import bar_parts, lit, outline, rightmost_mark, runs
+from pictures import bar_parts, lit, open_button_enabled, outline, rightmost_mark
 
 CASES = {}  # a ctest name: (the case, its setting or None, under openbox, in the sanitizer build too)
 
@@ -239,10 +239,8 @@ class Session:
         self.keys("ctrl+l", window=chooser)
         time.sleep(0.3)
         run("xdotool", "type", "--delay", 10, path)
-        # The chooser ignores Return while its Open button is disabled, as it is until its list
-        # has loaded or it has read the typed path (150 ms after the last key). A busy viewer
-        # reads the keys late, the Return among them; so first, as a person looks: the button
-        # enabled and no completion list over the entry.
+        # GTK ignores Return while Open is disabled (until it has read the typed path); a busy
+        # viewer reads the keys and the Return together. So first, as a person looks:
         wait(lambda: not self.popup("COMBO") and self.open_enabled(chooser),
              f"the Open button enabled and no completion list up after typing {path}")
         self.keys("Return", window=chooser)
@@ -256,23 +254,9 @@ class Session:
             wait(escaped, "Escape to close the file chooser in the folder", 5)
         wait(lambda: not self.dialogs("Open"), f"the file chooser to close after Return on {path}")
 
-    def open_enabled(self, chooser):
-        # Whether the chooser's last button (Open) is enabled: its label as dark as the darkest in
-        # its row (Cancel's, always enabled). The row is the lowest of marks, ending in two buttons
-        # alike in size at the right edge; else the chooser is not drawn yet and its place shows
-        # what was there before. An 8-bit screen shows nothing: there, whether the viewer rests.
-        rgb = self.shot("chooser", chooser).astype(int)
-        marks = ((rgb - np.median(rgb, axis=1, keepdims=True)) ** 2).sum(axis=2) > 60 ** 2
-        rows = runs(marks.any(axis=1))
-        if not rows:
-            return self.idle()
-        top, bottom = rows[-1]
-        band, columns = rgb[top:bottom + 1].min(axis=2), runs(marks[top:bottom + 1].any(axis=0))
-        if len(columns) < 2:
-            return False
-        (b0, b1), (l0, l1) = columns[-2], columns[-1]
-        drawn = abs((l1 - l0) - (b1 - b0)) <= 2 and l1 > 0.95 * marks.shape[1]
-        return drawn and band[:, l0:].min() < band.min() + 40
+    def open_enabled(self, chooser):  # on an 8-bit screen, which shows nothing: the viewer at rest
+        enabled = open_button_enabled(self.shot("chooser", chooser))
+        return self.idle() if enabled is None else enabled
 
     def drop(self, *paths):
         """Drags the files from GTK's own drag source onto the viewer with the real pointer."""

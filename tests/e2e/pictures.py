@@ -95,3 +95,20 @@ def rendered_width(text):
     return int(subprocess.check_output(["convert", "-density", "96", "-font", "DejaVu-Sans", "-pointsize", "10",
                                         f"label:{text}", "-threshold", "50%", "-negate", "-trim", "-format", "%w",
                                         "info:"], timeout=15))
+
+def open_button_enabled(image):
+    """Whether the GTK chooser's Open button, the last of two like buttons at its bottom right, is
+    labelled as dark as Cancel beside it; False while the chooser is not drawn yet, None on a
+    picture with no marks at all."""
+    rgb = image.astype(int)
+    marks = ((rgb - np.median(rgb, axis=1, keepdims=True)) ** 2).sum(axis=2) > 60 ** 2
+    rows = runs(marks.any(axis=1))
+    if not rows:
+        return None
+    top, bottom = rows[-1]
+    band, columns = rgb[top:bottom + 1].min(axis=2), runs(marks[top:bottom + 1].any(axis=0))
+    if len(columns) < 2:
+        return False
+    (b0, b1), (l0, l1) = columns[-2], columns[-1]
+    drawn = abs((l1 - l0) - (b1 - b0)) <= 2 and l1 > 0.95 * marks.shape[1]
+    return drawn and band[:, l0:].min() < band.min() + 40
