@@ -2,6 +2,8 @@
 // its message loop and its shut-down.
 #include "win_app.h"
 
+#include "platform/kept_by_library.h"
+
 #include <wx/app.h>
 #include <wx/image.h>
 #include <wx/log.h>
@@ -23,6 +25,14 @@ Display* g_displayProbe = nullptr;
 
 class FrameworkApp : public wxApp {
 public:
+    // GTK opens the display here; where GDK looks at GLX to choose its visuals, the GL
+    // driver makes its state for the display then, and keeps it until the display closes.
+    bool Initialize(int& argc, wxChar** argv) override
+    {
+        const KeptByLibrary driverState;
+        return wxApp::Initialize(argc, argv);
+    }
+
     bool OnInit() override
     {
         // Problems are written to standard error, never shown as toolkit pop-ups.

@@ -3,6 +3,7 @@
 #include "document.h"
 #include "frame_wnd.h"
 
+#include "platform/kept_by_library.h"
 #include "platform/native_window.h"
 #include "platform/opengl_binding.h"
 
@@ -25,6 +26,19 @@ CView::~CView()
         m_pDocument->RemoveView(this);
 }
 
+namespace {
+
+// Puts the window on the display as a window of its own. GTK 3.24.49 loses the native
+// part (its X11 record and that record's table) when the window is destroyed.
+void MakeNative(wxWindow* window)
+{
+    const KeptByLibrary lostByToolkit;
+    gtk_widget_realize(window->GetHandle());
+    gdk_window_ensure_native(window->GTKGetDrawingWindow());
+}
+
+}  // namespace
+
 HWND CView::CreateNativeWindow(const CREATESTRUCT& cs)
 {
     wxWindow* parent = NativeWindow(cs.hwndParent);
@@ -37,8 +51,7 @@ HWND CView::CreateNativeWindow(const CREATESTRUCT& cs)
     // one, it is a window of the display's own rather than a part drawn by its parent.
     if (!DisplayOffersOpenGLWindows()) {
         auto* plain = new wxWindow(parent, wxID_ANY, position, size, wxFULL_REPAINT_ON_RESIZE);
-        gtk_widget_realize(plain->GetHandle());
-        gdk_window_ensure_native(plain->GTKGetDrawingWindow());
+        MakeNative(plain);
         return WindowHandle(plain);
     }
     // An RGBA, double-buffered window with a depth buffer: the surface the view's
@@ -50,7 +63,7 @@ HWND CView::CreateNativeWindow(const CREATESTRUCT& cs)
     // the frame lays it out it spans the whole frame; kept at that size, the OpenGL driver
     // would make a back buffer as large as the frame, only to make another at the first
     // frame. The layout gives the window its size.
-    gtk_widget_realize(canvas->GetHandle());
+    MakeNative(canvas);
     gdk_window_resize(canvas->GTKGetDrawingWindow(), std::max(cs.cx, 1), std::max(cs.cy, 1));
     return WindowHandle(canvas);
 }

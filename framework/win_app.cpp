@@ -5,6 +5,7 @@
 #include "test_seams.h"
 #include "wnd.h"
 
+#include "platform/kept_by_library.h"
 #include "platform/native_window.h"
 
 #include <wx/filedlg.h>
@@ -121,7 +122,13 @@ BOOL CWinApp::DoPromptFileName(CString& fileName)
     wxWindow* owner = m_pMainWnd != nullptr ? NativeWindow(m_pMainWnd->m_hWnd) : nullptr;
     wxFileDialog chooser(owner, wxString::FromUTF8(AfxLoadString(AFX_IDS_OPENFILE)), wxEmptyString,
                          wxEmptyString, filter, wxFD_OPEN | wxFD_FILE_MUST_EXIST);
-    if (chooser.ShowModal() != wxID_OK)
+    // GTK 3.24.49's path bar loses a folder it looked up (its file object and path) when
+    // the chooser moves on or closes before the answer comes.
+    const int answer = [&] {
+        const KeptByLibrary lostByToolkit;
+        return chooser.ShowModal();
+    }();
+    if (answer != wxID_OK)
         return FALSE;
     fileName = CString(std::string(chooser.GetPath().fn_str()));
     return TRUE;

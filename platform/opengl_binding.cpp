@@ -3,6 +3,7 @@
 #include "native_window.h"
 
 #include "binding_seams.h"
+#include "kept_by_library.h"
 
 #include <wx/glcanvas.h>
 #include <wx/utils.h>
@@ -37,14 +38,13 @@ Display* XDisplay()
 }
 
 // Without the extension every GLX request fails noisily, so none is made. The first request
-// the driver answers binds it to the display, here and once: its state for the display lives
-// until the display closes, which the toolkit never does, so the leak list names this function.
+// the driver answers binds it to the display, here and once (unless GDK did so already):
+// its state for the display lives until the display closes, which the toolkit never does.
 bool DisplayHasGLX()
 {
     static const bool has = [] {
-        int errorBase = 0;
-        int eventBase = 0;
-        int count = 0;
+        const KeptByLibrary driverState;
+        int errorBase = 0, eventBase = 0, count = 0;
         Display* dpy = XDisplay();
         if (dpy == nullptr || glXQueryExtension(dpy, &errorBase, &eventBase) != True)
             return false;
@@ -221,12 +221,9 @@ bool DisplayOffersOpenGLWindows()
     if (!DisplayHasGLX())
         return false;
     // clang-format off
-    const int wanted[] = {GLX_X_RENDERABLE, True,
-                          GLX_DRAWABLE_TYPE, GLX_WINDOW_BIT,
-                          GLX_RENDER_TYPE, GLX_RGBA_BIT,
-                          GLX_DOUBLEBUFFER, True,
-                          GLX_DEPTH_SIZE, 24,
-                          None};
+    const int wanted[] = {GLX_X_RENDERABLE, True, GLX_DRAWABLE_TYPE, GLX_WINDOW_BIT,
+                          GLX_RENDER_TYPE, GLX_RGBA_BIT, GLX_DOUBLEBUFFER, True,
+                          GLX_DEPTH_SIZE, 24, None};
     // clang-format on
     Display* dpy = XDisplay();
     int count = 0;
@@ -334,8 +331,12 @@ HGLRC wglCreateContext(HDC hdc)
         return nullptr;
     const bool rgba = (Attribute(list[format], GLX_RENDER_TYPE) & GLX_RGBA_BIT) != 0;
     XErrorTrap trap;
-    GLXContext context = glXCreateNewContext(XDisplay(), list[format],
-                                             rgba ? GLX_RGBA_TYPE : GLX_COLOR_INDEX_TYPE, nullptr, True);
+    // Mesa 25 loses small blocks made with a context that has drawn; the record below stays checked.
+    GLXContext context = [&] {
+        const KeptByLibrary lostByDriver;
+        return glXCreateNewContext(XDisplay(), list[format], rgba ? GLX_RGBA_TYPE : GLX_COLOR_INDEX_TYPE,
+                                   nullptr, True);
+    }();
     if (trap.Failed() || context == nullptr)
         return nullptr;
     return new HGLRC__{context};

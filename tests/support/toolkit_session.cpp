@@ -1,5 +1,6 @@
 #include "toolkit_session.h"
 
+#include "platform/kept_by_library.h"
 #include "platform/native_window.h"
 
 #include <wx/app.h>
@@ -62,8 +63,12 @@ bool AfxTestStartToolkit(int& argc, char** argv)
     if (display == nullptr || *display == '\0')
         return false;
     wxApp::SetInstance(new TestToolkitApp);
-    if (!wxEntryStart(argc, argv))
-        return false;
+    {
+        // As in the program: GDK may bind the GL driver to the display while opening it.
+        const KeptByLibrary driverState;
+        if (!wxEntryStart(argc, argv))
+            return false;
+    }
     delete wxLog::SetActiveTarget(new wxLogStderr);
     g_loop = new wxGUIEventLoop;
     wxEventLoopBase::SetActive(g_loop);
