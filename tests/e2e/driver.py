@@ -236,8 +236,10 @@ class Session:
         """File, Open, the path typed into the GTK file chooser, Return."""
         self.menu("f", "o")
         chooser = self.wait_dialog("Open")
+        # Keys sent while the chooser fills in, or opens its location field, are lost: wait for each.
+        wait(self.idle, "the file chooser to come to rest", 15)
         self.keys("ctrl+l", window=chooser)
-        time.sleep(0.3)
+        wait(self.idle, "the file chooser's location field to show", 15)
         run("xdotool", "type", "--delay", 10, path)
         # GTK ignores Return while Open is disabled (until it has read the typed path); a busy
         # viewer reads the keys and the Return together. So first, as a person looks:
