@@ -7,7 +7,6 @@
 #include <algorithm>
 #include <array>
 #include <set>
-#include <stdexcept>
 #include <string>
 
 #include "art/embedded_art.h"

@@ -183,14 +183,13 @@ std::vector<AfxTestTextFit> AfxTestModalDialogTexts()
     wxDialog* dialog = ModalDialog();
     if (dialog == nullptr)
         return texts;
+    // Measured in the dialog's font, the one its dialog units were worked out from.
+    const wxFont font = dialog->GetFont();
     for (wxWindow* child : dialog->GetChildren()) {
         auto* text = dynamic_cast<wxStaticText*>(child);
         if (text == nullptr)
             continue;
-        // Measured in the dialog's font, the one its dialog units were worked out from.
-        const wxFont font = dialog->GetFont();
-        int neededWidth = 0;
-        int neededHeight = 0;
+        int neededWidth = 0, neededHeight = 0;
         text->GetTextExtent(text->GetLabel(), &neededWidth, &neededHeight, nullptr, nullptr, &font);
         const wxSize size = text->GetSize();
         texts.push_back({std::string(text->GetLabel().utf8_str()), neededWidth, neededHeight, size.x, size.y,
