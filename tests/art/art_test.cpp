@@ -7,7 +7,6 @@
 #include <algorithm>
 #include <array>
 #include <set>
-#include <stdexcept>
 #include <string>
 
 #include "art/embedded_art.h"
@@ -41,12 +40,11 @@ Picture Decode(art::Bytes file)
         picture.height = gdk_pixbuf_get_height(pixbuf);
         const int channels = gdk_pixbuf_get_n_channels(pixbuf);
         const int stride = gdk_pixbuf_get_rowstride(pixbuf);
-        for (int y = 0; y < picture.height; ++y) {
+        for (int y = 0; y < picture.height; ++y)
             for (int x = 0; x < picture.width; ++x) {
                 const guint8* p = gdk_pixbuf_read_pixels(pixbuf) + y * stride + x * channels;
                 picture.pixels.push_back({p[0], p[1], p[2], channels == 4 ? p[3] : 255});
             }
-        }
     } else {
         ADD_FAILURE() << "gdk-pixbuf cannot read it: " << error->message;
         g_error_free(error);
@@ -106,10 +104,9 @@ TEST(Art, ToolbarImagesAreDrawnInTheirColoursOnLightGrey)
     for (int image = 0; image < 3; ++image) {
         SCOPED_TRACE("image " + std::to_string(image));
         std::set<Colour> seen;
-        for (int y = 0; y < 15; ++y) {
+        for (int y = 0; y < 15; ++y)
             for (int x = 0; x < 16; ++x)
                 seen.insert(strip.At(16 * image + x, y));
-        }
         for (const Colour& colour : colours[image])
             EXPECT_EQ(seen.count(colour), 1u)
                 << "lacks " << colour[0] << ',' << colour[1] << ',' << colour[2];
@@ -123,16 +120,14 @@ TEST(Art, ToolbarImagesAreDrawnInTheirColoursOnLightGrey)
 Picture ScaleDown(const Picture& image, int factor)
 {
     Picture small{image.width / factor, image.height / factor, {}};
-    for (int y = 0; y < small.height; ++y) {
+    for (int y = 0; y < small.height; ++y)
         for (int x = 0; x < small.width; ++x) {
-            for (int d = 0; d < factor * factor; ++d) {
+            for (int d = 0; d < factor * factor; ++d)
                 EXPECT_EQ(image.At(x * factor + d % factor, y * factor + d / factor),
                           image.At(x * factor, y * factor))
                     << "block " << x << "," << y << " of the " << image.width << "-pixel icon";
-            }
             small.pixels.push_back(image.At(x * factor, y * factor));
         }
-    }
     return small;
 }
 

@@ -9,16 +9,12 @@ std::vector<std::string> g_handled;
 
 const AfxResourceModule& AfxProgramResources()
 {
-    static const AfxResourceModule resources{
-        {{kTestResource, AfxMenuResource{{"&Test", {{1, "&One"}, {4, "&Four"}, {5, "&Five"}, {6, "&Six"}}}}}},
-        {},
-        {{kTestResource, "test frame\n\nTest"}, {AFX_IDS_APP_TITLE, "Framework Test"}},
-        {},
-        {},
-        {},
-        {},
-        {},
-    };
+    static const AfxResourceModule resources = [] {
+        AfxResourceModule made;
+        made.menus[kTestResource] = {{"&Test", {{1, "&One"}, {4, "&Four"}, {5, "&Five"}, {6, "&Six"}}}};
+        made.strings = {{kTestResource, "test frame\n\nTest"}, {AFX_IDS_APP_TITLE, "Framework Test"}};
+        return made;
+    }();
     return resources;
 }
 

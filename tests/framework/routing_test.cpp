@@ -10,10 +10,7 @@
 
 TEST(Routing, TheFirstHandlerOnTheRoadWins)
 {
-    const struct {
-        UINT id;
-        std::vector<std::string> handled;
-    } cases[] = {
+    const std::pair<UINT, std::vector<std::string>> cases[] = {
         {1, {"view 1"}},         // the view and the document handle it
         {2, {"document 2"}},     // the document and the frame
         {3, {"frame 3"}},        // the frame and the application
@@ -21,10 +18,10 @@ TEST(Routing, TheFirstHandlerOnTheRoadWins)
         {5, {}},                 // nobody
         {7, {"view 7"}},         // not its second entry
     };
-    for (const auto& c : cases) {
+    for (const auto& [id, handled] : cases) {
         g_handled.clear();
-        MainFrame()->RouteCommand(c.id);
-        EXPECT_EQ(g_handled, c.handled) << "command " << c.id;
+        MainFrame()->RouteCommand(id);
+        EXPECT_EQ(g_handled, handled) << "command " << id;
     }
 }
 

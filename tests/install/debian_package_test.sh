@@ -24,13 +24,7 @@ arch=$(dpkg --print-architecture)
 field() { dpkg-deb -f "$deb" "$1"; }
 # control field | what it must be (a pattern); the file's name tells package, version
 # and architecture.
-expectations=(
-  "Section|graphics"
-  "Depends|*libwxgtk3.2*"
-  "Depends|*libglu1*"
-  "Recommends|*librsvg2-common*"
-)
-for row in "${expectations[@]}"; do
+for row in "Section|graphics" "Depends|*libwxgtk3.2*" "Depends|*libglu1*" "Recommends|*librsvg2-common*"; do
   IFS='|' read -r name pattern <<<"$row"
   # shellcheck disable=SC2053 # the right side is a pattern
   [[ "$(field "$name")" == $pattern ]] || fail "$name is \"$(field "$name")\", expected $pattern"

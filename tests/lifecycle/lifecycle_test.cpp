@@ -25,11 +25,6 @@ float g_angleWhenShown = -1.0f;
 bool g_framesDrawn = false;
 std::vector<std::string> g_trace;
 
-void CollectTrace(const std::string& line)
-{
-    g_trace.push_back(line);
-}
-
 // The binding's calls from when the watch is put on.
 std::vector<std::string> g_calls;
 void JournalEnable(bool on)
@@ -58,7 +53,7 @@ protected:
     {
         TakeMessages();
         g_trace.clear();
-        AfxSetTraceSink(&CollectTrace);
+        AfxSetTraceSink([](const std::string& line) { g_trace.push_back(line); });
     }
     void TearDown() override
     {
@@ -162,23 +157,21 @@ TEST_F(Lifecycle, ClosingStopsTheTimerBeforeTheContextGoesAndNothingReachesTheVi
 TEST_F(Lifecycle, WithoutItsToolbarPictureNoFrameIsShown)
 {
     static const unsigned char notABitmap[] = {'B', 'M', 0, 1, 2, 3};
-    const struct {
-        const char* what;
-        AfxBytes bitmap;
-    } cases[] = {{"missing", AfxBytes{}}, {"unreadable", AfxBytes{notABitmap, sizeof notABitmap}}};
-    for (const auto& c : cases) {
+    const std::pair<const char*, AfxBytes> cases[] = {
+        {"missing", AfxBytes{}}, {"unreadable", AfxBytes{notABitmap, sizeof notABitmap}}};
+    for (const auto& [what, bitmap] : cases) {
         SetUp();
-        AfxOverrideResources().bitmaps[IDR_MAINFRAME] = c.bitmap;
+        AfxOverrideResources().bitmaps[IDR_MAINFRAME] = bitmap;
         StartAgain();
-        EXPECT_EQ(AfxGetMainWnd(), nullptr) << c.what;
-        EXPECT_EQ(TakeMessages(), std::vector<std::string>{"Failed to create empty document."}) << c.what;
+        EXPECT_EQ(AfxGetMainWnd(), nullptr) << what;
+        EXPECT_EQ(TakeMessages(), std::vector<std::string>{"Failed to create empty document."}) << what;
 #ifdef _DEBUG
         EXPECT_NE(std::find(g_trace.begin(), g_trace.end(), "Failed to create toolbar\n"), g_trace.end())
-            << c.what;
+            << what;
 #endif
-        EXPECT_EQ(wglGetCurrentContext(), nullptr) << c.what << ": the view made on the way is released";
+        EXPECT_EQ(wglGetCurrentContext(), nullptr) << what << ": the view made on the way is released";
         // Start-up itself ends with failure rather than using a window that is not there.
-        EXPECT_FALSE(AfxGetApp()->InitInstance()) << c.what;
+        EXPECT_FALSE(AfxGetApp()->InitInstance()) << what;
         TearDown();
     }
 }

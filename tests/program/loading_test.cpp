@@ -137,21 +137,11 @@ TEST_F(Loading, ADropLoadsTheLastFileIntoTheViewOnly)
 TEST_F(Loading, FilesOfEveryLengthAndEndingAboutThePiecesTheyAreReadIn)
 {
     constexpr std::size_t kQuarter = kVolume / 4;
-    const std::size_t sizes[] = {
-        kVolume,
-        0,
-        1,
-        kQuarter - 1,
-        kQuarter,
-        kQuarter + 1,
-        2 * kQuarter - 1,
-        2 * kQuarter,
-        2 * kQuarter + 1,
-        3 * kQuarter,
-        kVolume - kQuarter / 2,
-        kVolume - 1,
-        kVolume + 2,  // its extra bytes occupied, and ignored
-    };
+    // The last one longer than a volume: its extra bytes occupied, and ignored.
+    std::vector<std::size_t> sizes = {kVolume, 0, 1};
+    for (std::size_t end : {kQuarter, 2 * kQuarter, 3 * kQuarter})
+        sizes.insert(sizes.end(), {end - 1, end, end + 1});
+    sizes.insert(sizes.end(), {kVolume - kQuarter / 2, kVolume - 1, kVolume + 2});
     for (std::size_t size : sizes) {
         std::vector<unsigned char> bytes(size);
         for (std::size_t i = 0; i < size; ++i)
@@ -184,40 +174,34 @@ TEST_F(Loading, FilesOfEveryLengthAndEndingAboutThePiecesTheyAreReadIn)
     }
 }
 
-TEST_F(Loading, PathsOfEveryShapeLoadOnBothRoads)
+// Paths of every shape, and a huge sparse file, whose first megabyte alone is read.
+TEST_F(Loading, PathsOfEveryShapeAndHugeFilesLoadOnBothRoads)
 {
-    const std::string folder = TestFolder();
-    std::filesystem::create_directories(folder + "/" + std::string(200, 'd') + "/" + std::string(200, 'e'));
-    const std::string names[] = {
-        "with spaces in it",
-        "quotes \" and ' too",
-        "non-ASCII \xC3\xA9t\xC3\xA9 \xE4\xBD\x93\xE7\xA7\xAF",
-        "a\nnewline",
-        std::string(200, 'd') + "/" + std::string(200, 'e') + "/" + std::string(250, 'f'),
+    const std::string folder = TestFolder(), deep = std::string(200, 'd') + "/" + std::string(200, 'e');
+    std::filesystem::create_directories(folder + "/" + deep);
+    const struct {
+        std::string name;
+        off_t size;
+    } files[] = {
+        {"with spaces in it", kVolume},
+        {"quotes \" and ' too", kVolume},
+        {"non-ASCII \xC3\xA9t\xC3\xA9 \xE4\xBD\x93\xE7\xA7\xAF", kVolume},
+        {"a\nnewline", kVolume},
+        {deep + "/" + std::string(250, 'f'), kVolume},
+        {"huge", 4LL << 30},
     };
     unsigned seed = 1;
-    for (const std::string& name : names) {
-        const auto bytes = Pattern(kVolume, seed++);
-        const std::string path = WriteTestFile(name, bytes);
-        OpenThroughFileOpen(path);
-        EXPECT_TRUE(TakeMessages().empty()) << name;
-        EXPECT_EQ(Document()->m_voxels.cells, Decoded(bytes).cells) << name;
-        const auto other = Pattern(kVolume, seed++);
-        DropOnView({WriteTestFile(name, other)});
-        EXPECT_TRUE(TakeMessages().empty()) << name;
-        EXPECT_EQ(View()->m_voxels.cells, Decoded(other).cells) << name;
-        EXPECT_EQ(Caption(), path) << name;
+    for (const auto& file : files) {
+        for (const bool dropped : {false, true}) {
+            const auto bytes = Pattern(kVolume, seed++);
+            const std::string path = WriteTestFile(file.name, bytes);
+            ASSERT_EQ(::truncate(path.c_str(), file.size), 0) << file.name;
+            dropped ? DropOnView({path}) : OpenThroughFileOpen(path);
+            EXPECT_TRUE(TakeMessages().empty()) << file.name;
+            EXPECT_EQ((dropped ? View()->m_voxels : Document()->m_voxels).cells, Decoded(bytes).cells)
+                << file.name << (dropped ? ", dropped" : ", through File Open");
+            EXPECT_EQ(Caption(), dropped ? path : "Dorvane") << file.name;
+            EXPECT_EQ(::unlink(path.c_str()), 0);
+        }
     }
-}
-
-TEST_F(Loading, AHugeSparseFileLoadsItsFirstMegabyteOnly)
-{
-    const std::string path = WriteTestFile("huge", Pattern(kVolume, 99));
-    ASSERT_EQ(::truncate(path.c_str(), 4LL << 30), 0);
-    OpenThroughFileOpen(path);
-    EXPECT_TRUE(TakeMessages().empty());
-    EXPECT_EQ(Document()->m_voxels.cells, Decoded(Pattern(kVolume, 99)).cells);
-    DropOnView({path});
-    EXPECT_EQ(View()->m_voxels.cells, Decoded(Pattern(kVolume, 99)).cells);
-    EXPECT_EQ(::unlink(path.c_str()), 0);
 }

@@ -66,31 +66,19 @@ TEST_F(Palette, TrueColourDisplaysGetNone)
 // to the reserved colours.
 TEST_F(Palette, EntriesSpreadEachFieldAndOnlyTheThreeThreeTwoLayoutReservesColours)
 {
+    using Entries = std::vector<std::pair<int, std::array<BYTE, 3>>>;
+    const Entries threeThreeTwo = {{0, {0, 0, 0}},         {255, {255, 255, 255}}, {1, {36, 0, 0}},
+                                   {2, {73, 0, 0}},        {8, {0, 36, 0}},        {128, {0, 0, 170}},
+                                   {3, {128, 0, 0}},       {24, {0, 128, 0}},      {27, {128, 128, 0}},
+                                   {64, {0, 0, 128}},      {67, {128, 0, 128}},    {88, {0, 128, 128}},
+                                   {173, {192, 192, 192}}, {181, {192, 220, 192}}, {236, {166, 202, 240}},
+                                   {247, {255, 251, 240}}, {164, {160, 160, 164}}, {91, {128, 128, 128}}};
     const struct {
         const char* layout;
         PIXELFORMATDESCRIPTOR pfd;
-        std::vector<std::pair<int, std::array<BYTE, 3>>> entries;
+        Entries entries;
     } cases[] = {
-        {"3-3-2",
-         IndexedFormat(3, 0, 3, 3, 2, 6),
-         {{0, {0, 0, 0}},
-          {255, {255, 255, 255}},
-          {1, {36, 0, 0}},
-          {2, {73, 0, 0}},
-          {8, {0, 36, 0}},
-          {128, {0, 0, 170}},
-          {3, {128, 0, 0}},
-          {24, {0, 128, 0}},
-          {27, {128, 128, 0}},
-          {64, {0, 0, 128}},
-          {67, {128, 0, 128}},
-          {88, {0, 128, 128}},
-          {173, {192, 192, 192}},
-          {181, {192, 220, 192}},
-          {236, {166, 202, 240}},
-          {247, {255, 251, 240}},
-          {164, {160, 160, 164}},
-          {91, {128, 128, 128}}}},
+        {"3-3-2", IndexedFormat(3, 0, 3, 3, 2, 6), threeThreeTwo},
         {"blue at shift 0", IndexedFormat(3, 5, 3, 2, 2, 0), {{3, {0, 0, 255}}, {173, {182, 109, 85}}}},
         {"widths 4 and 0 give 0", IndexedFormat(4, 0, 3, 4, 0, 7), {{255, {0, 255, 0}}}},
     };

@@ -89,12 +89,10 @@ std::size_t Picture::LitCount(int fullChannel) const
 
 Picture ReadPicture()
 {
-    Picture picture;
     GLint viewport[4];
     glGetIntegerv(GL_VIEWPORT, viewport);
-    picture.width = viewport[2];
-    picture.height = viewport[3];
-    picture.rgb.resize(static_cast<std::size_t>(picture.width) * picture.height * 3);
+    Picture picture{viewport[2], viewport[3],
+                    std::vector<unsigned char>(std::size_t(viewport[2]) * viewport[3] * 3)};
     // Mesa's swap copies the back buffer to the window and leaves it as it was.
     glReadBuffer(GL_BACK);
     glPixelStorei(GL_PACK_ALIGNMENT, 1);

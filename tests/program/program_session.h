@@ -37,10 +37,7 @@ struct Picture {
     int width = 0;
     int height = 0;
     std::vector<unsigned char> rgb;
-    const unsigned char* At(int x, int y) const
-    {
-        return &rgb[(static_cast<std::size_t>(y) * width + x) * 3];
-    }
+    const unsigned char* At(int x, int y) const { return &rgb[(std::size_t(y) * width + x) * 3]; }
     bool IsLit(int x, int y) const
     {
         const unsigned char* p = At(x, y);

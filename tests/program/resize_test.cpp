@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <tuple>
 
 namespace {
 
@@ -42,10 +43,7 @@ protected:
 
 TEST_F(Resize, ShrinkingEitherWayRepaintsAtOnceGrowingDoesNot)
 {
-    const struct {
-        int cx, cy;
-        bool repaints;
-    } cases[] = {
+    const std::tuple<int, int, bool> cases[] = {
         {390, 300, true},   // narrower
         {390, 290, true},   // both smaller
         {400, 300, false},  // grows back
@@ -53,13 +51,13 @@ TEST_F(Resize, ShrinkingEitherWayRepaintsAtOnceGrowingDoesNot)
         {420, 299, true},   // wider but lower
         {430, 320, false},  // grows both ways
     };
-    for (const auto& c : cases) {
+    for (const auto& [cx, cy, repaints] : cases) {
         const float before = Angle();
-        SendSize(c.cx, c.cy);
-        EXPECT_FLOAT_EQ(Angle(), before + (c.repaints ? 3.0f : 0.0f)) << c.cx << " x " << c.cy;
-        EXPECT_EQ(View()->m_clientRect.right, c.cx);
-        EXPECT_EQ(View()->m_clientRect.bottom, c.cy);
-        EXPECT_EQ(Viewport(), (std::array<GLint, 4>{0, 0, c.cx, c.cy}));
+        SendSize(cx, cy);
+        EXPECT_FLOAT_EQ(Angle(), before + (repaints ? 3.0f : 0.0f)) << cx << " x " << cy;
+        EXPECT_EQ(View()->m_clientRect.right, cx);
+        EXPECT_EQ(View()->m_clientRect.bottom, cy);
+        EXPECT_EQ(Viewport(), (std::array<GLint, 4>{0, 0, cx, cy}));
     }
 }
 

@@ -78,13 +78,10 @@ Box LitBox(const Picture& picture)
 
 TEST(Scene, OnlyCellsHoldingExactlyOneAreDrawn)
 {
-    const struct {
-        BYTE value;
-        bool drawn;
-    } cases[] = {{1, true}, {2, false}, {255, false}, {0, false}};
-    for (const auto& c : cases) {
-        FillSlab(-1, kFront, -1, c.value);
-        EXPECT_EQ(DrawAt(0.0f).LitCount() > 0, c.drawn) << "cell value " << int(c.value);
+    const std::pair<BYTE, bool> cases[] = {{1, true}, {2, false}, {255, false}, {0, false}};
+    for (const auto& [value, drawn] : cases) {
+        FillSlab(-1, kFront, -1, value);
+        EXPECT_EQ(DrawAt(0.0f).LitCount() > 0, drawn) << "cell value " << int(value);
     }
 }
 

@@ -26,19 +26,17 @@ TEST(Shell, TheWindowOffersTheIconAtEveryThemeSize)
 // Ending it by OK, Escape and the close box is the end-to-end toolbar_buttons case's.
 TEST(Shell, AboutBoxShowsEveryLineWholeAndEndsByOk)
 {
-    std::string title;
-    std::vector<AfxTestTextFit> texts;
+    AfxTestDialog about;
     bool ended = false;
     AfxTestWhenModalDialogShows([&] {
-        title = AfxTestModalDialogTitle();
-        texts = AfxTestModalDialogTexts();
+        about = AfxTestModalDialog();
         ended = AfxTestPressInModalDialog("OK");
     });
     MainFrame()->RouteCommand(ID_APP_ABOUT);
     EXPECT_TRUE(ended);
-    EXPECT_EQ(title, "About Dorvane");
-    ASSERT_EQ(texts.size(), 2u);
-    for (const AfxTestTextFit& text : texts) {
+    EXPECT_EQ(about.title, "About Dorvane");
+    ASSERT_EQ(about.texts.size(), 2u);
+    for (const AfxTestTextFit& text : about.texts) {
         SCOPED_TRACE(text.text);
         EXPECT_TRUE(text.inDialogFont);
         EXPECT_LE(text.neededWidth, text.width);

@@ -9,11 +9,7 @@ set -uo pipefail
 # in a terminal, instead of ignoring it.
 set -m
 cd "$(dirname "$0")/../.."
-failures=0
-fail() {
-  echo "FAIL: $*"
-  failures=$((failures + 1))
-}
+source tests/install/checks.sh  # fail and the count of failures
 release=${1:-trixie}
 root=${DORVANE_TEST_ON_CACHE:-/var/cache/dorvane-test-on}/$release
 

@@ -176,32 +176,26 @@ bool AfxTestPressKey(HWND hTopLevel, const std::string& keys)
     return true;
 }
 
-std::string AfxTestModalDialogTitle()
+AfxTestDialog AfxTestModalDialog()
 {
-    wxDialog* dialog = ModalDialog();
-    return dialog != nullptr ? std::string(dialog->GetTitle().utf8_str()) : std::string();
-}
-
-std::vector<AfxTestTextFit> AfxTestModalDialogTexts()
-{
-    std::vector<AfxTestTextFit> texts;
+    AfxTestDialog seen;
     wxDialog* dialog = ModalDialog();
     if (dialog == nullptr)
-        return texts;
+        return seen;
+    seen.title = dialog->GetTitle().utf8_str();
+    // Measured in the dialog's font, the one its dialog units were worked out from.
+    const wxFont font = dialog->GetFont();
     for (wxWindow* child : dialog->GetChildren()) {
         auto* text = dynamic_cast<wxStaticText*>(child);
         if (text == nullptr)
             continue;
-        // Measured in the dialog's font, the one its dialog units were worked out from.
-        const wxFont font = dialog->GetFont();
-        int neededWidth = 0;
-        int neededHeight = 0;
+        int neededWidth = 0, neededHeight = 0;
         text->GetTextExtent(text->GetLabel(), &neededWidth, &neededHeight, nullptr, nullptr, &font);
         const wxSize size = text->GetSize();
-        texts.push_back({std::string(text->GetLabel().utf8_str()), neededWidth, neededHeight, size.x, size.y,
-                         text->GetFont() == font});
+        seen.texts.push_back({std::string(text->GetLabel().utf8_str()), neededWidth, neededHeight, size.x,
+                              size.y, text->GetFont() == font});
     }
-    return texts;
+    return seen;
 }
 
 bool AfxTestPressInModalDialog(const std::string& buttonLabel)

@@ -46,18 +46,17 @@ private:
 // lacks (F13) makes its symbol as named. FALSE when the window is not on the display.
 bool AfxTestPressKey(HWND hTopLevel, const std::string& keys);
 
-// The modal dialog on screen now, if any: its title, and ways to end it.
-std::string AfxTestModalDialogTitle();
-bool AfxTestPressInModalDialog(const std::string& buttonLabel);
-
-// Each static text of the modal dialog: the room its label needs in the dialog's font, in
-// pixels, the room the control has, and whether the control draws in that font.
+// The modal dialog on screen now, if any (an empty title when none is): its title and each
+// static text, with the room its label needs in the dialog's font, in pixels, the room the
+// control has, and whether the control draws in that font; and a way to end it.
 struct AfxTestTextFit {
     std::string text;
-    int neededWidth;
-    int neededHeight;
-    int width;
-    int height;
+    int neededWidth, neededHeight, width, height;
     bool inDialogFont;
 };
-std::vector<AfxTestTextFit> AfxTestModalDialogTexts();
+struct AfxTestDialog {
+    std::string title;
+    std::vector<AfxTestTextFit> texts;
+};
+AfxTestDialog AfxTestModalDialog();
+bool AfxTestPressInModalDialog(const std::string& buttonLabel);

@@ -57,35 +57,29 @@ protected:
     fs::path directory_;
 };
 
-struct RoundTrip {
-    std::vector<std::string> arguments;  // before OUTPUT
-    std::vector<std::string> options;    // after OUTPUT
-    std::vector<unsigned char> expected;
-};
-
 // Each case writes over the file the one before left, and leaves no temporary file behind;
 // the samples case below writes the other shapes.
 TEST_F(ToolCli, WrittenFilesReadBackAsRequested)
 {
-    const RoundTrip cases[] = {
-        {{"empty"}, {}, volumes::Empty()},
-        {{"column"}, {}, volumes::AxisColumn()},
-        {{"noise"}, {}, volumes::Noise(0.1, 1)},
-        {{"noise"}, {"--density", "0.5", "--seed", "7"}, volumes::Noise(0.5, 7)},
-        {{"noise"}, {"--seed", "4294967295"}, volumes::Noise(0.1, 4294967295u)},
-        {{"--bytes", "5", "--fill", "7"}, {}, std::vector<unsigned char>(5, 7)},
-        {{"--bytes", "0", "--fill", "1"}, {}, {}},
-        {{"--fill", "255", "--bytes", "2097152"}, {}, std::vector<unsigned char>(2097152, 255)},
+    const std::string out = (directory_ / "out file").string();
+    const struct {
+        std::vector<std::string> arguments;
+        std::vector<unsigned char> expected;
+    } cases[] = {
+        {{"empty", out}, volumes::Empty()},
+        {{"column", out}, volumes::AxisColumn()},
+        {{"noise", out}, volumes::Noise(0.1, 1)},
+        {{"noise", out, "--density", "0.5", "--seed", "7"}, volumes::Noise(0.5, 7)},
+        {{"noise", out, "--seed", "4294967295"}, volumes::Noise(0.1, 4294967295u)},
+        {{"--bytes", "5", "--fill", "7", out}, std::vector<unsigned char>(5, 7)},
+        {{"--bytes", "0", "--fill", "1", out}, {}},
+        {{"--fill", "255", "--bytes", "2097152", out}, std::vector<unsigned char>(2097152, 255)},
     };
-    for (const RoundTrip& test : cases) {
-        std::vector<std::string> arguments = test.arguments;
-        const fs::path output = directory_ / "out file";
-        arguments.push_back(output.string());
-        arguments.insert(arguments.end(), test.options.begin(), test.options.end());
-        SCOPED_TRACE(testing::PrintToString(arguments));
-        const auto [status, errors] = Run(arguments);
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::PrintToString(c.arguments));
+        const auto [status, errors] = Run(c.arguments);
         EXPECT_EQ(status, 0) << errors;
-        EXPECT_TRUE(ReadFile(output) == test.expected);
+        EXPECT_TRUE(ReadFile(out) == c.expected);
         EXPECT_EQ(EntriesIn(directory_), 1u);
     }
 }
@@ -95,12 +89,10 @@ TEST_F(ToolCli, SamplesDirectoryHoldsEveryShapeUnderItsPlainName)
     const fs::path samples = directory_ / "new" / "samples";
     const auto [status, errors] = Run({"--samples", samples.string()});
     ASSERT_EQ(status, 0) << errors;
-    const struct {
-        const char* name;
-        std::vector<unsigned char> expected;
-    } files[] = {{"sphere", volumes::Sphere()},         {"shell", volumes::HollowShell()},
-                 {"torus", volumes::Torus()},           {"block", volumes::FullBlock()},
-                 {"cell", volumes::SingleCellOnAxis()}, {"noise", volumes::Noise(0.1, 1)}};
+    const std::pair<const char*, std::vector<unsigned char>> files[] = {
+        {"sphere", volumes::Sphere()},         {"shell", volumes::HollowShell()},
+        {"torus", volumes::Torus()},           {"block", volumes::FullBlock()},
+        {"cell", volumes::SingleCellOnAxis()}, {"noise", volumes::Noise(0.1, 1)}};
     for (const auto& [name, expected] : files)
         EXPECT_TRUE(ReadFile(samples / name) == expected) << name;
     EXPECT_EQ(EntriesIn(samples), 6u);

@@ -70,15 +70,13 @@ TEST(VolumeShapes, SolidsHaveTheirGeometricVolumeAndAreSymmetricAboutTheRotation
         ExpectAGrid(bytes);
         EXPECT_NEAR(double(Occupied(bytes)), solid.expected_volume, 0.04 * solid.expected_volume);
         std::size_t mismatches = 0;
-        for (int y = -31; y <= 31; ++y) {
-            for (int z = -63; z <= 63; ++z) {
+        for (int y = -31; y <= 31; ++y)
+            for (int z = -63; z <= 63; ++z)
                 for (int x = -63; x <= 63; ++x) {
                     const unsigned char cell = At(bytes, x, y, z);
                     mismatches += cell != At(bytes, z, y, -x);  // quarter turn
                     mismatches += cell != At(bytes, x, -y, z);  // upside down
                 }
-            }
-        }
         EXPECT_EQ(mismatches, 0u);
     }
 }
