@@ -5,9 +5,6 @@
 # (trixie by default). Needs root, as scripts/test-on does, and makes the release's root
 # when it is not kept yet.
 set -uo pipefail
-# Job control: a job started in the background then takes Ctrl+C's signal as it would
-# in a terminal, instead of ignoring it.
-set -m
 cd "$(dirname "$0")/../.."
 source tests/install/checks.sh  # fail and the count of failures
 release=${1:-trixie}
@@ -30,7 +27,9 @@ runs=(
 for row in "${runs[@]}"; do
   IFS='|' read -r command signal status line <<<"$row"
   out=$(mktemp)
-  scripts/test-on $release sh -c "$command" >"$out" 2>&1 &
+  # Started as from a terminal, where Ctrl+C's signal is not ignored: a job started in the
+  # background here, or a run started in the background itself, would ignore it.
+  env --default-signal=INT scripts/test-on $release sh -c "$command" >"$out" 2>&1 &
   run=$!
   if [ "$signal" != none ]; then
     for _ in $(seq 600); do grep -q started "$out" && break; sleep 0.5; done
