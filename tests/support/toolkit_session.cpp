@@ -45,16 +45,6 @@ wxDialog* ModalDialog()
     return nullptr;
 }
 
-void CallLater(int milliseconds, std::function<void()> fn)
-{
-    auto* timer = new wxTimer;
-    timer->Bind(wxEVT_TIMER, [timer, fn = std::move(fn)](wxTimerEvent&) {
-        fn();
-        wxTheApp->CallAfter([timer] { delete timer; });
-    });
-    timer->StartOnce(milliseconds);
-}
-
 }  // namespace
 
 bool AfxTestStartToolkit(int& argc, char** argv)
@@ -111,12 +101,15 @@ bool AfxTestRunEventLoopUntil(const std::function<bool()>& done, int timeoutMill
 
 void AfxTestWhenModalDialogShows(std::function<void()> fn)
 {
-    CallLater(5, [fn = std::move(fn)]() mutable {
-        if (ModalDialog() != nullptr)
-            fn();
-        else
-            AfxTestWhenModalDialogShows(std::move(fn));
+    auto* timer = new wxTimer;  // looks every 5 ms, from within the dialog's own loop once it runs
+    timer->Bind(wxEVT_TIMER, [timer, fn = std::move(fn)](wxTimerEvent&) {
+        if (ModalDialog() == nullptr)
+            return;
+        timer->Stop();
+        fn();
+        wxTheApp->CallAfter([timer] { delete timer; });
     });
+    timer->Start(5);
 }
 
 class AfxTestEventWatch::Filter : public wxEventFilter {
@@ -201,16 +194,12 @@ AfxTestDialog AfxTestModalDialog()
 bool AfxTestPressInModalDialog(const std::string& buttonLabel)
 {
     wxDialog* dialog = ModalDialog();
-    if (dialog == nullptr)
+    auto* button = dynamic_cast<wxButton*>(
+        dialog != nullptr ? wxWindow::FindWindowByLabel(wxString::FromUTF8(buttonLabel), dialog) : nullptr);
+    if (button == nullptr)
         return false;
-    for (wxWindow* child : dialog->GetChildren()) {
-        auto* button = dynamic_cast<wxButton*>(child);
-        if (button == nullptr || button->GetLabel() != wxString::FromUTF8(buttonLabel))
-            continue;
-        wxCommandEvent click(wxEVT_BUTTON, button->GetId());
-        click.SetEventObject(button);
-        button->GetEventHandler()->ProcessEvent(click);
-        return true;
-    }
-    return false;
+    wxCommandEvent click(wxEVT_BUTTON, button->GetId());
+    click.SetEventObject(button);
+    button->GetEventHandler()->ProcessEvent(click);
+    return true;
 }
