@@ -64,7 +64,9 @@ int main(int argc, char** argv)
         return 1;
     }
     const int result = RUN_ALL_TESTS();
-    EndTestProgram();
+    if (MainFrame() != nullptr)
+        MainFrame()->SendMessage(WM_CLOSE);
+    AfxGetApp()->ExitInstance();
     AfxTestStopToolkit();
     return result;
 }

@@ -24,9 +24,9 @@ namespace {
 
 wxEventLoopBase* g_loop = nullptr;
 
+// Only started (wxEntryStart), never run, so its OnInit is not called.
 class TestToolkitApp : public wxApp {
 public:
-    bool OnInit() override { return true; }
     void OnAssertFailure(const wxChar* file, int line, const wxChar*, const wxChar* cond,
                          const wxChar* msg) override
     {
@@ -114,28 +114,26 @@ void AfxTestWhenModalDialogShows(std::function<void()> fn)
 
 class AfxTestEventWatch::Filter : public wxEventFilter {
 public:
-    explicit Filter(std::function<void(HWND)> reached) : m_reached(std::move(reached))
-    {
-        wxEvtHandler::AddFilter(this);
-    }
-    ~Filter() override { wxEvtHandler::RemoveFilter(this); }
+    std::function<void(HWND)> reached;
     int FilterEvent(wxEvent& event) override
     {
         if (auto* window = dynamic_cast<wxWindow*>(event.GetEventObject()))
-            m_reached(WindowHandle(window));
+            reached(WindowHandle(window));
         return Event_Skip;
     }
-
-private:
-    std::function<void(HWND)> m_reached;
 };
 
 AfxTestEventWatch::AfxTestEventWatch(std::function<void(HWND)> reached)
-    : m_pFilter(std::make_unique<Filter>(std::move(reached)))
+    : m_pFilter(std::make_unique<Filter>())
 {
+    m_pFilter->reached = std::move(reached);
+    wxEvtHandler::AddFilter(m_pFilter.get());
 }
 
-AfxTestEventWatch::~AfxTestEventWatch() = default;
+AfxTestEventWatch::~AfxTestEventWatch()
+{
+    wxEvtHandler::RemoveFilter(m_pFilter.get());
+}
 
 bool AfxTestPressKey(HWND hTopLevel, const std::string& keys)
 {
