@@ -10,8 +10,6 @@
 #include <string>
 
 #include "art/embedded_art.h"
-#include "art/icon_sizes.h"
-#include "art/png_encoder.h"
 
 namespace {
 

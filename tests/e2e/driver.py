@@ -243,8 +243,9 @@ class Session:
         run("xdotool", "type", "--delay", 10, path)
         # GTK ignores Return while Open is disabled (until it has read the typed path); a busy
         # viewer reads the keys and the Return together. So first, as a person looks:
-        wait(lambda: not self.popup("COMBO") and self.open_enabled(chooser),
-             f"the Open button enabled and no completion list up after typing {path}")
+        enabled = lambda: open_button_enabled(self.shot("chooser", chooser))  # noqa: E731 (None: an 8-bit screen)
+        wait(lambda: not self.popup("COMBO") and ((e := enabled()) or (e is None and self.idle())),
+             f"the Open button enabled (8 bits: the viewer at rest), no completion list up after typing {path}")
         self.keys("Return", window=chooser)
         if os.path.isdir(path):  # the chooser goes into a folder and stays open
             def escaped():  # the first Escape may only leave the typed path, if the entry still has it
@@ -255,10 +256,6 @@ class Session:
                 return not self.dialogs("Open")
             wait(escaped, "Escape to close the file chooser in the folder", 5)
         wait(lambda: not self.dialogs("Open"), f"the file chooser to close after Return on {path}")
-
-    def open_enabled(self, chooser):  # on an 8-bit screen, which shows nothing: the viewer at rest
-        enabled = open_button_enabled(self.shot("chooser", chooser))
-        return self.idle() if enabled is None else enabled
 
     def drop(self, *paths):
         """Drags the files from GTK's own drag source onto the viewer with the real pointer."""
@@ -284,16 +281,16 @@ class Session:
               f"no message box; saw {self.messages()[self.messages_seen:]}")
 
     # ---- Pictures ----------------------------------------------------------------------
-    def shot(self, name, window=None):
-        """A screenshot of a window (the main one by default), kept under the artefacts."""
+    def shot(self, name, window=None, box=None):
+        """A screenshot of a window (the main one by default) or a box (x, y, w, h), kept under the artefacts."""
         self.shots += 1
         path = os.path.join(self.art, f"{self.shots:03}-{re.sub(r'[^A-Za-z0-9._+-]', '_', name)}.png")
-        x, y, w, h = geometry(window or self.main)
+        x, y, w, h = box or geometry(window or self.main)
         try:  # straight from the server; PIL reads 24-bit screens only, ImageMagick the rest
             image = ImageGrab.grab(bbox=(x, y, x + w, y + h), xdisplay=os.environ["DISPLAY"])
             image.save(path, compress_level=1)
         except OSError:
-            run("import", "-window", window or self.main, path)
+            run("import", "-window", "root", "-crop", f"{w}x{h}+{x}+{y}", "+repage", path)
             image = Image.open(path)
         return np.asarray(image.convert("RGB"))
 
@@ -393,8 +390,6 @@ class Session:
         left, right, top, _ = map(int, extents or [0] * 4)
         check(top, f"a title bar on window {window}; it has none")
         x, y, w, _ = geometry(window)
-        path = os.path.join(self.art, "title-bar.png")
-        run("import", "-window", "root", "-crop", f"{w + left + right}x{top}+{x - left}+{y - top}", "+repage", path)
-        mark = rightmost_mark(np.asarray(Image.open(path).convert("RGB")))
-        check(mark, "a close box on the title bar in title-bar.png; found none")
+        mark = rightmost_mark(self.shot("title-bar", box=(x - left, y - top, w + left + right, top)))
+        check(mark, "a close box on the title bar (the title-bar screenshot); found none")
         run("xdotool", "mousemove", "--sync", x - left + mark[0], y - top + mark[1], "click", 1)

@@ -62,8 +62,3 @@ bool StartTestProgram()
 {
     return theTestApp.InitInstance();
 }
-
-void EndTestProgram()
-{
-    MainFrame()->SendMessage(WM_CLOSE);
-}

@@ -7,7 +7,6 @@
 #include "framework/profile.h"
 #include "framework/test_seams.h"
 #include "framework/win_app.h"
-#include "framework/wnd.h"
 
 #include <gtest/gtest.h>
 

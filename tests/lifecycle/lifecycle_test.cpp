@@ -1,13 +1,12 @@
 // Start-up and shut-down of the whole program, including the ways they can go wrong:
 // no pixel format, no toolbar picture, a window closed while the volume turns.
-#include "app/cube_app.h"
-#include "document/cube_doc.h"
 #include "resources/resource.h"
 #include "view/cube_view.h"
 #include "view/scene_constants.h"
 
 #include "framework/resources.h"
 #include "framework/test_seams.h"
+#include "framework/win_app.h"
 #include "platform/drop_files.h"
 #include "platform/message_queue.h"
 #include "platform/opengl_binding.h"
@@ -193,5 +192,3 @@ bool StartTestProgram()
     CloseProgramWindow();
     return true;
 }
-
-void EndTestProgram() {}

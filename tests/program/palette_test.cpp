@@ -32,9 +32,7 @@ std::vector<PALETTEENTRY> PaletteFor(const PIXELFORMATDESCRIPTOR& pfd)
     CCubeView* view = View();
     view->m_palette = CPalette();
     view->m_pPrevPalette = nullptr;
-    PixelFormatSeam seam;
-    seam.describeAs = &pfd;
-    SetPixelFormatSeam(seam);
+    SetPixelFormatSeam({false, false, &pfd});
     view->CreateRGBPalette();
     SetPixelFormatSeam(PixelFormatSeam());
     EXPECT_NE(view->m_pPrevPalette, nullptr);

@@ -3,7 +3,6 @@
 #include "framework/test_seams.h"
 #include "framework/win_app.h"
 #include "platform/drop_files.h"
-#include "tests/support/toolkit_inspect.h"
 
 #include <GL/gl.h>
 
@@ -11,12 +10,6 @@ namespace {
 
 std::vector<std::string> g_messages;
 std::string g_chosenPath;
-
-int CollectMessage(const char* text, const char*, UINT)
-{
-    g_messages.emplace_back(text);
-    return 1;
-}
 
 }  // namespace
 
@@ -54,7 +47,10 @@ VoxelGrid Decoded(const std::vector<unsigned char>& bytes)
 
 void CollectMessages()
 {
-    AfxSetMessageBoxHook(&CollectMessage);
+    AfxSetMessageBoxHook([](const char* text, const char*, UINT) {
+        g_messages.emplace_back(text);
+        return 1;
+    });
 }
 
 std::vector<std::string> TakeMessages()

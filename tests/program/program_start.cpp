@@ -10,9 +10,3 @@ bool StartTestProgram()
     CollectMessages();
     return AfxGetApp()->InitInstance() && WaitFor(ViewDrawnAtItsSize);
 }
-
-void EndTestProgram()
-{
-    MainFrame()->SendMessage(WM_CLOSE);
-    AfxGetApp()->ExitInstance();
-}

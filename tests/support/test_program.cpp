@@ -8,7 +8,6 @@
 
 #include <cstdio>
 #include <cstdlib>
-#include <filesystem>
 #include <fstream>
 #include <sys/stat.h>
 
@@ -42,37 +41,9 @@ bool WaitFor(const std::function<bool()>& done)
     return AfxTestRunEventLoopUntil(done, 30000);
 }
 
-namespace {
-
-// With --test-file=NAME last, only the tests written in NAME.cpp run (ctest runs each file
-// so); FALSE when that file has none.
-bool ChooseTestFile(int& argc, char** argv)
-{
-    const std::string option = "--test-file=";
-    if (argc < 2 || std::string(argv[argc - 1]).rfind(option, 0) != 0)
-        return true;
-    const std::string file = std::string(argv[--argc]).substr(option.size()) + ".cpp";
-    std::string filter;
-    const ::testing::UnitTest& unit = *::testing::UnitTest::GetInstance();
-    for (int i = 0; i < unit.total_test_suite_count(); ++i)
-        for (int j = 0; j < unit.GetTestSuite(i)->total_test_count(); ++j) {
-            const ::testing::TestInfo& test = *unit.GetTestSuite(i)->GetTestInfo(j);
-            if (std::filesystem::path(test.file()).filename() == file)
-                filter += std::string(filter.empty() ? "" : ":") + test.test_suite_name() + "." + test.name();
-        }
-    GTEST_FLAG_SET(filter, filter);
-    return !filter.empty();
-}
-
-}  // namespace
-
 int main(int argc, char** argv)
 {
     ::testing::InitGoogleTest(&argc, argv);
-    if (!ChooseTestFile(argc, argv)) {
-        std::fprintf(stderr, "No test here was written in the file %s names.\n", argv[argc]);
-        return 1;
-    }
     if (::testing::GTEST_FLAG(list_tests))
         return RUN_ALL_TESTS();
     char folder[] = "/tmp/dorvane-test-XXXXXX";
@@ -93,7 +64,9 @@ int main(int argc, char** argv)
         return 1;
     }
     const int result = RUN_ALL_TESTS();
-    EndTestProgram();
+    if (MainFrame() != nullptr)
+        MainFrame()->SendMessage(WM_CLOSE);
+    AfxGetApp()->ExitInstance();
     AfxTestStopToolkit();
     return result;
 }

@@ -9,9 +9,9 @@
 #include <string>
 #include <vector>
 
-// Defined by each test program: its start-up, FALSE when it failed, and its shut-down.
+// Defined by each test program: its start-up, FALSE when it failed. The tests over, the
+// main window, if one is left, is closed and the application ends as the program's does.
 bool StartTestProgram();
-void EndTestProgram();
 
 // The run's own folder, and a file of the given name and contents in it; its full path.
 std::string TestFolder();

@@ -11,12 +11,9 @@
 
 #include <gtk/gtk.h>
 
-namespace {
+#include <algorithm>
 
-std::string Utf8(const wxString& text)
-{
-    return std::string(text.utf8_str());
-}
+namespace {
 
 // Whether a menu item's label leaves room for a shortcut beside its text.
 bool ShowsShortcut(const wxMenuItem* item)
@@ -30,11 +27,12 @@ bool ShowsShortcut(const wxMenuItem* item)
     return gtk_accel_label_get_accel_width(GTK_ACCEL_LABEL(label)) > 0;
 }
 
-std::size_t CountWindows(const wxWindow* window)
+// The windows of a list and all their descendants.
+std::size_t CountWindows(const wxWindowList& windows)
 {
-    std::size_t count = 1;
-    for (const wxWindow* child : window->GetChildren())
-        count += CountWindows(child);
+    std::size_t count = 0;
+    for (const wxWindow* window : windows)
+        count += 1 + CountWindows(window->GetChildren());
     return count;
 }
 
@@ -50,10 +48,10 @@ std::vector<AfxTestMenu> AfxTestMenuBar(HWND hFrame)
     for (std::size_t i = 0; i < bar->GetMenuCount(); ++i) {
         wxMenu* popup = bar->GetMenu(i);
         popup->UpdateUI(frame);
-        AfxTestMenu menu{Utf8(bar->GetMenuLabel(i)), {}};
+        AfxTestMenu menu{std::string(bar->GetMenuLabel(i).utf8_str()), {}};
         for (const wxMenuItem* item : popup->GetMenuItems()) {
             const UINT id = item->IsSeparator() ? 0 : AfxCommandFromNativeId(item->GetId());
-            menu.items.push_back({Utf8(item->GetItemLabel()), id, item->IsEnabled(),
+            menu.items.push_back({std::string(item->GetItemLabel().utf8_str()), id, item->IsEnabled(),
                                   item->IsCheckable() && item->IsChecked(), ShowsShortcut(item)});
         }
         menus.push_back(menu);
@@ -73,10 +71,7 @@ void AfxTestResizeWindow(HWND hWnd, int width, int height)
 
 std::size_t AfxTestWindowCount()
 {
-    std::size_t count = 0;
-    for (const wxWindow* window : wxTopLevelWindows)
-        count += CountWindows(window);
-    return count;
+    return CountWindows(wxTopLevelWindows);
 }
 
 bool AfxTestBusyCursorShown()
@@ -91,9 +86,8 @@ std::vector<std::pair<int, int>> AfxTestWindowIconSizes(HWND hWnd)
     if (window == nullptr)
         return sizes;
     const wxIconBundle& icons = window->GetIcons();
-    for (size_t i = 0; i < icons.GetIconCount(); ++i) {
-        const wxIcon icon = icons.GetIconByIndex(i);
-        sizes.emplace_back(icon.GetWidth(), icon.GetHeight());
-    }
+    for (size_t i = 0; i < icons.GetIconCount(); ++i)
+        sizes.emplace_back(icons.GetIconByIndex(i).GetWidth(), icons.GetIconByIndex(i).GetHeight());
+    std::sort(sizes.begin(), sizes.end());
     return sizes;
 }

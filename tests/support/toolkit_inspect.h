@@ -37,5 +37,5 @@ std::size_t AfxTestWindowCount();
 // Whether the busy (wait) cursor is on the screen.
 bool AfxTestBusyCursorShown();
 
-// The width and height of each icon a top-level window offers the desktop.
+// The width and height of each icon a top-level window offers the desktop, smallest first.
 std::vector<std::pair<int, int>> AfxTestWindowIconSizes(HWND hWnd);

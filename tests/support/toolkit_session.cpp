@@ -24,9 +24,9 @@ namespace {
 
 wxEventLoopBase* g_loop = nullptr;
 
+// Only started (wxEntryStart), never run, so its OnInit is not called.
 class TestToolkitApp : public wxApp {
 public:
-    bool OnInit() override { return true; }
     void OnAssertFailure(const wxChar* file, int line, const wxChar*, const wxChar* cond,
                          const wxChar* msg) override
     {
@@ -43,16 +43,6 @@ wxDialog* ModalDialog()
             return dialog;
     }
     return nullptr;
-}
-
-void CallLater(int milliseconds, std::function<void()> fn)
-{
-    auto* timer = new wxTimer;
-    timer->Bind(wxEVT_TIMER, [timer, fn = std::move(fn)](wxTimerEvent&) {
-        fn();
-        wxTheApp->CallAfter([timer] { delete timer; });
-    });
-    timer->StartOnce(milliseconds);
 }
 
 }  // namespace
@@ -111,38 +101,39 @@ bool AfxTestRunEventLoopUntil(const std::function<bool()>& done, int timeoutMill
 
 void AfxTestWhenModalDialogShows(std::function<void()> fn)
 {
-    CallLater(5, [fn = std::move(fn)]() mutable {
-        if (ModalDialog() != nullptr)
-            fn();
-        else
-            AfxTestWhenModalDialogShows(std::move(fn));
+    auto* timer = new wxTimer;  // looks every 5 ms, from within the dialog's own loop once it runs
+    timer->Bind(wxEVT_TIMER, [timer, fn = std::move(fn)](wxTimerEvent&) {
+        if (ModalDialog() == nullptr)
+            return;
+        timer->Stop();
+        fn();
+        wxTheApp->CallAfter([timer] { delete timer; });
     });
+    timer->Start(5);
 }
 
 class AfxTestEventWatch::Filter : public wxEventFilter {
 public:
-    explicit Filter(std::function<void(HWND)> reached) : m_reached(std::move(reached))
-    {
-        wxEvtHandler::AddFilter(this);
-    }
-    ~Filter() override { wxEvtHandler::RemoveFilter(this); }
+    std::function<void(HWND)> reached;
     int FilterEvent(wxEvent& event) override
     {
         if (auto* window = dynamic_cast<wxWindow*>(event.GetEventObject()))
-            m_reached(WindowHandle(window));
+            reached(WindowHandle(window));
         return Event_Skip;
     }
-
-private:
-    std::function<void(HWND)> m_reached;
 };
 
 AfxTestEventWatch::AfxTestEventWatch(std::function<void(HWND)> reached)
-    : m_pFilter(std::make_unique<Filter>(std::move(reached)))
+    : m_pFilter(std::make_unique<Filter>())
 {
+    m_pFilter->reached = std::move(reached);
+    wxEvtHandler::AddFilter(m_pFilter.get());
 }
 
-AfxTestEventWatch::~AfxTestEventWatch() = default;
+AfxTestEventWatch::~AfxTestEventWatch()
+{
+    wxEvtHandler::RemoveFilter(m_pFilter.get());
+}
 
 bool AfxTestPressKey(HWND hTopLevel, const std::string& keys)
 {
@@ -201,16 +192,12 @@ AfxTestDialog AfxTestModalDialog()
 bool AfxTestPressInModalDialog(const std::string& buttonLabel)
 {
     wxDialog* dialog = ModalDialog();
-    if (dialog == nullptr)
+    auto* button = dynamic_cast<wxButton*>(
+        dialog != nullptr ? wxWindow::FindWindowByLabel(wxString::FromUTF8(buttonLabel), dialog) : nullptr);
+    if (button == nullptr)
         return false;
-    for (wxWindow* child : dialog->GetChildren()) {
-        auto* button = dynamic_cast<wxButton*>(child);
-        if (button == nullptr || button->GetLabel() != wxString::FromUTF8(buttonLabel))
-            continue;
-        wxCommandEvent click(wxEVT_BUTTON, button->GetId());
-        click.SetEventObject(button);
-        button->GetEventHandler()->ProcessEvent(click);
-        return true;
-    }
-    return false;
+    wxCommandEvent click(wxEVT_BUTTON, button->GetId());
+    click.SetEventObject(button);
+    button->GetEventHandler()->ProcessEvent(click);
+    return true;
 }
