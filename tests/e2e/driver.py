@@ -243,9 +243,8 @@ class Session:
         run("xdotool", "type", "--delay", 10, path)
         # GTK ignores Return while Open is disabled (until it has read the typed path); a busy
         # viewer reads the keys and the Return together. So first, as a person looks:
-        enabled = lambda: open_button_enabled(self.shot("chooser", chooser))  # noqa: E731 (None: an 8-bit screen)
-        wait(lambda: not self.popup("COMBO") and ((e := enabled()) or (e is None and self.idle())),
-             f"the Open button enabled (8 bits: the viewer at rest), no completion list up after typing {path}")
+        wait(lambda: not self.popup("COMBO") and self.open_enabled(chooser),
+             f"the Open button enabled and no completion list up after typing {path}")
         self.keys("Return", window=chooser)
         if os.path.isdir(path):  # the chooser goes into a folder and stays open
             def escaped():  # the first Escape may only leave the typed path, if the entry still has it
@@ -256,6 +255,10 @@ class Session:
                 return not self.dialogs("Open")
             wait(escaped, "Escape to close the file chooser in the folder", 5)
         wait(lambda: not self.dialogs("Open"), f"the file chooser to close after Return on {path}")
+
+    def open_enabled(self, chooser):  # on an 8-bit screen, which shows nothing: the viewer at rest
+        enabled = open_button_enabled(self.shot("chooser", chooser))
+        return self.idle() if enabled is None else enabled
 
     def drop(self, *paths):
         """Drags the files from GTK's own drag source onto the viewer with the real pointer."""
@@ -290,7 +293,9 @@ class Session:
             image = ImageGrab.grab(bbox=(x, y, x + w, y + h), xdisplay=os.environ["DISPLAY"])
             image.save(path, compress_level=1)
         except OSError:
-            run("import", "-window", "root", "-crop", f"{w}x{h}+{x}+{y}", "+repage", path)
+            # a box is cut from the screen; a window is read itself (XWayland gives no root image)
+            source = ["root", "-crop", f"{w}x{h}+{x}+{y}", "+repage"] if box else [window or self.main]
+            run("import", "-window", *source, path)
             image = Image.open(path)
         return np.asarray(image.convert("RGB"))
 
