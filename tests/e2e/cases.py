@@ -140,7 +140,10 @@ def menus(s):
     for time_, turning in [("first", True), ("second", False)]:
         s.say(f"File, Play, {time_} time")
         s.menu("f", "p")
-        s.turning("playing") if turning else s.settle()
+        if turning:
+            s.turning("playing")
+        else:
+            s.settle()
         menu = s.menu("f", name="menu")
         check(np.array_equal(menu, at_rest) != turning, "a check at Play exactly while the volume turns")
     for key in ("Return", "Escape"):
